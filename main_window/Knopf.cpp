@@ -1,0 +1,48 @@
+#include "main_window/Knopf.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+Knopf::Knopf(QColor hintergrund, QWidget *parent) : QPushButton(parent), m_hintergrund(hintergrund)
+{
+    setAutoDefault(false);
+}
+
+void Knopf::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    const bool gedrueckt = isDown() || isChecked();
+    const QRectF flaeche = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.setPen(QPen(m_hintergrund.darker(gedrueckt ? 190 : 160), 1.0));
+    p.setBrush(gedrueckt ? m_hintergrund.darker(115) : m_hintergrund);
+    p.drawRoundedRect(flaeche, 3.0, 3.0);
+
+    // A light inner edge on top gives the raised look of a key without changing its colour.
+    if (!gedrueckt) {
+        p.setPen(QPen(m_hintergrund.lighter(112), 1.0));
+        p.drawLine(QPointF(3.0, 1.5), QPointF(width() - 3.0, 1.5));
+    }
+
+    const QRect inhalt = rect().adjusted(2, 2, -2, -2).translated(gedrueckt ? QPoint(1, 1) : QPoint());
+    if (!icon().isNull()) {
+        const QIcon::Mode modus = isEnabled() ? QIcon::Normal : QIcon::Disabled;
+        icon().paint(&p, inhalt, Qt::AlignCenter, modus);
+    } else {
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::ButtonText));
+        p.setFont(font());
+        style()->drawItemText(&p, inhalt, Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap,
+                              palette(), isEnabled(), text());
+    }
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect fokus;
+        fokus.initFrom(this);
+        fokus.rect = rect().adjusted(4, 4, -4, -4);
+        fokus.backgroundColor = m_hintergrund;
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &fokus, &p, this);
+    }
+}

@@ -1,0 +1,122 @@
+// libFuzzer target for the exercise without widgets. The input is read as a little program:
+// a few control bytes stand for actions (lesson choice, repeat, error reset, paste, Backspace,
+// typing the right character, editing in the middle), every other byte sequence is UTF-8 text
+// typed character by character. After every action the exercise's promises must hold.
+
+#include "Invarianten.h"
+#include "WerteAnsicht.h"
+#include "engine/Zeichenkette.h"
+
+#include <QCoreApplication>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+const QString StartTitel = QStringLiteral("Start");
+
+void pruefe(WerteAnsicht &a)
+{
+    const Anzeige anzeige{a.feld, a.feldIstAktiv, a.zeile, a.titel.isEmpty() ? StartTitel : a.titel,
+                          a.fehlerTaste, a.felD2, a.wiederholenSichtbar};
+    const QString fehler = Invarianten::pruefe(anzeige, a.uebung.zustand(), StartTitel);
+    if (!fehler.isEmpty() || a.verschachtelung > 3) {
+        fprintf(stderr, "invariant broken: %s (nesting %d)\n", qPrintable(fehler), a.verschachtelung);
+        std::abort();
+    }
+}
+
+QString naechstesRichtiges(const WerteAnsicht &a)
+{
+    const QString eingabe = Zeichenkette::zusammengesetzt(a.feld);
+    const qsizetype n = Zeichenkette::anzahl(eingabe);
+    const QString anfang = Zeichenkette::anfang(a.zeile, n + 1);
+    return anfang.size() > Zeichenkette::anfang(a.zeile, n).size() ? Zeichenkette::letztes(anfang) : QString();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
+{
+    WerteAnsicht a;
+    a.uebung.startwerteSetzen();
+    a.uebung.startzeileSetzen();
+    a.feld = QStringLiteral(" Lektion auswählen");
+
+    size_t i = 0;
+    auto byte = [&]() -> uint8_t { return i < groesse ? daten[i++] : 0; };
+    while (i < groesse) {
+        const uint8_t op = byte();
+        const bool warRichtig = a.feldIstAktiv && Invarianten::istRichtigerAnfang(a.feld, a.zeile);
+        bool amEndeGetippt = false;
+        switch (op) {
+        case 0x01: {
+            const int lektion = byte() % 30;
+            a.uebung.LektionWaehlen(lektion % 10, lektion / 10 * 10);
+            break;
+        }
+        case 0x02:
+            if (a.wiederholenSichtbar)
+                a.uebung.Wiederholen_Click();
+            break;
+        case 0x03:
+            a.uebung.FehlerTaste_Click();
+            break;
+        case 0x04: {
+            const size_t n = std::min<size_t>(byte(), groesse - i);
+            a.uebung.FELD_KeyDown();
+            a.ersetzeFeld(a.feld + QString::fromUtf8(reinterpret_cast<const char *>(daten + i), qsizetype(n)));
+            i += n;
+            break;
+        }
+        case 0x05:
+            a.uebung.FELD_KeyDown();
+            a.ersetzeFeld(Zeichenkette::ohneLetztes(a.feld));
+            break;
+        case 0x06: {
+            const QString richtig = naechstesRichtiges(a);
+            if (!richtig.isEmpty()) {
+                a.tippe(richtig);
+                amEndeGetippt = true;
+            }
+            break;
+        }
+        case 0x07:
+            for (QString r = naechstesRichtiges(a); !r.isEmpty() && a.feldIstAktiv; r = naechstesRichtiges(a))
+                a.tippe(r);
+            break;
+        case 0x08: {
+            const qsizetype stelle = a.feld.isEmpty() ? 0 : byte() % (a.feld.size() + 1);
+            if (stelle > 0 && a.feld[stelle - 1].isHighSurrogate())
+                break;
+            a.uebung.FELD_KeyDown();
+            a.ersetzeFeld(a.feld.left(stelle) + QLatin1Char('x') + a.feld.mid(stelle));
+            break;
+        }
+        default: {
+            // One UTF-8 character; a broken sequence is one byte that arrives as U+FFFD.
+            size_t laenge = op < 0x80 ? 1 : op >= 0xC2 && op < 0xE0 ? 2 : op >= 0xE0 && op < 0xF0 ? 3
+                          : op >= 0xF0 && op < 0xF5                 ? 4
+                                                                    : 0;
+            for (size_t k = 1; k < laenge; ++k) {
+                if (i - 1 + k >= groesse || (daten[i - 1 + k] & 0xC0) != 0x80)
+                    laenge = 0;
+            }
+            QString zeichen = laenge ? QString::fromUtf8(reinterpret_cast<const char *>(daten + i - 1), qsizetype(laenge))
+                                     : QString(QChar::ReplacementCharacter);
+            zeichen = Zeichenkette::anfang(zeichen, 1);
+            i += laenge ? laenge - 1 : 0;
+            a.tippe(zeichen);
+            amEndeGetippt = true;
+            break;
+        }
+        }
+        pruefe(a);
+        if (warRichtig && amEndeGetippt && a.feldIstAktiv && !Invarianten::istRichtigerAnfang(a.feld, a.zeile)) {
+            fprintf(stderr, "typing at the end left a wrong beginning: \"%s\" for \"%s\"\n", qPrintable(a.feld),
+                    qPrintable(a.zeile));
+            std::abort();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QRandomGenerator>
+#include <QString>
+
+class QAbstractButton;
+class QAction;
+class Testumgebung;
+class tippen;
+
+// A learner gone wild: one seeded random action after another on the real main window (typing,
+// wrong characters, input-method commits, pastes of anything, editing, Enter, clicks on every
+// button, lesson choices, menu items), checking the exercise's promises after each.
+class Zufallssitzung
+{
+public:
+    Zufallssitzung(tippen &fenster, Testumgebung &umgebung, quint64 saat);
+
+    // Performs one action; returns what broke afterwards, or an empty string.
+    QString schritt();
+    // What the last action was, for the failure report.
+    const QString &letzteAktion() const { return m_aktion; }
+
+private:
+    QString zufallsText(int laenge);
+    QString zufallsZeichen();
+    void klickeIrgendwas();
+
+    tippen &f;
+    Testumgebung &u;
+    QRandomGenerator m_zufall;
+    QList<QAbstractButton *> m_knoepfe;
+    QList<QAction *> m_menues;
+    QString m_startTitel;
+    QString m_aktion;
+};
