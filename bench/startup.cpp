@@ -140,7 +140,7 @@ Messung miss(const QString &programm, const QString &name, int laeufe)
             std::fprintf(stderr, "%s: no measurement\n", qPrintable(name));
             continue;
         }
-        messungen.append({teile[0].toLongLong() / 1e6, teile[1].toLongLong() / 1024.0});
+        messungen.append({double(teile[0].toLongLong()) / 1e6, double(teile[1].toLongLong()) / 1024.0});
     }
     return messungen.isEmpty() ? Messung{0, 0} : median(messungen);
 }

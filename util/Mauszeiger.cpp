@@ -35,4 +35,10 @@ QCursor zeigeHand()
     return zeiger;
 }
 
+QCursor zeigeHandStart()
+{
+    static const QCursor zeiger = ausSvg(QStringLiteral(":/bilder/zeiger_zeigehand_start.svg"), {11, 1});
+    return zeiger;
+}
+
 } // namespace Mauszeiger

@@ -9,5 +9,6 @@ QCursor ausSvg(const QString &quelle, QPoint heissPunkt, int groesse = 32);
 
 QCursor offeneHand();  // over the main window's own surface
 QCursor zeigeHand();   // over buttons that do something
+QCursor zeigeHandStart(); // over the start window's own surface
 
 } // namespace Mauszeiger

@@ -1,0 +1,55 @@
+#include "help/Kurzanleitung.h"
+
+namespace Kurzanleitung {
+
+QString text()
+{
+    return QStringLiteral(R"(<h2>So übst du mit dem 10-Finger Fingalo</h2>
+
+<h3>Eine Lektion wählen</h3>
+<p>Im Menü <b>Lektionen</b> stehen dreißig Lektionen. Die Lektionen 1 bis 19 bringen dir Schritt für
+Schritt neue Tasten bei, zuerst die Grundreihe, dann Großbuchstaben, Ziffern und Zeichen.
+Lektion 20 wiederholt alle Tasten, die Lektionen 21 bis 30 sind zusammenhängende Texte.
+Nach der Wahl sind die Tasten, die du bisher gelernt hast, auf der Tastatur im Bild
+<b>fett</b> hervorgehoben, und unten steht, worum es in der Lektion geht.</p>
+
+<h3>Die gelbe Zeile und das Eingabefeld</h3>
+<p>Die gelbe Zeile zeigt die Übungszeile. Tippe sie in das Eingabefeld darunter ab, ohne auf die
+Tasten zu schauen. Ist die Zeile vollständig und richtig, erscheint sofort die nächste.
+Eine Lektion hat fünfzehn Zeilen; nach der letzten ist sie beendet, und das Eingabefeld wartet
+auf die nächste Lektion.</p>
+<p>Hast du noch keine Lektion gewählt, übst du mit dem Satz, der nach dem Start in der gelben
+Zeile steht. Danach geht es mit Lektion 15 weiter.</p>
+
+<h3>Wenn ein Zeichen falsch ist</h3>
+<p>Jedes falsche Zeichen meldet das Programm sofort in einem kleinen Fenster: welches Zeichen
+erwartet war und welches du getippt hast. Bestätige die Meldung mit der <b>Eingabetaste</b>
+(Enter). Das falsche Zeichen wird gezählt und wieder entfernt, du tippst einfach an derselben
+Stelle weiter.</p>
+
+<h3>Fortschritt, Fehler und Wiederholen</h3>
+<p>In der Titelleiste steht, welche Lektion du übst und wie viele Zeilen du fehlerfrei
+geschafft hast. Rechts neben dem Eingabefeld siehst du Lektion und Zeile.</p>
+<ul>
+<li><b>Fehler</b> zählt die falschen Zeichen. Ein Klick darauf stellt den Zähler wieder auf 0.</li>
+<li><b>Wiederholen</b> geht eine Zeile zurück, damit du sie noch einmal üben kannst.</li>
+<li><b>ENDE</b> beendet das Programm.</li>
+</ul>
+
+<h3>Die Finger und die Tastatur im Bild</h3>
+<p>Die acht Knöpfe über den Händen zeigen, welche Tasten ein Finger anschlägt: Die Tasten
+werden unterstrichen und größer, und über der Hand leuchtet der Finger rot, der Daumen der
+anderen Hand gelb. Die Leertaste schlägt der Daumen an.</p>
+<p><b>ohne Umschalttaste</b> und <b>mit Umschalttaste</b> zeigen die Beschriftung der Tasten
+ohne und mit gedrückter Umschalttaste.</p>
+<p>Ein Klick auf eine Taste der Tastatur im Bild erklärt sie. Die Tasten im Bild schreiben
+nichts; geschrieben wird nur mit deiner echten Tastatur.</p>
+
+<h3>Tastatur statt Maus</h3>
+<p>Alle Befehle erreichst du auch mit der Tastatur: <b>Alt</b> öffnet die Menüs, die
+unterstrichenen Buchstaben wählen Knöpfe und Menüeinträge (zum Beispiel Alt+W für
+Wiederholen), und die Tabulatortaste wandert von Knopf zu Knopf.</p>
+)");
+}
+
+} // namespace Kurzanleitung
