@@ -1,6 +1,7 @@
 #include "util/ZentriereForm.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
@@ -46,8 +47,16 @@ std::optional<QPoint> zentriertePosition(const QRect &fenster, const QSize &bild
 void Zentriere(QWidget *fenster, qint32 code)
 {
     const QScreen *bildschirm = QGuiApplication::primaryScreen();
-    if (!fenster || !bildschirm)
-        return;
+    if (!fenster || !bildschirm || !zentriertePosition(QRect(), QSize(), code))
+        return; // no window, or a code that leaves it where it is
+    // A window placed before it is first shown gets its native frame now, so that the outer
+    // size below includes the title bar and border wherever the platform knows them in advance.
+    if (fenster->isWindow())
+        fenster->winId();
+    // Likewise its layout settles the size before the window is placed by it.
+    fenster->ensurePolished();
+    if (QLayout *anordnung = fenster->layout())
+        anordnung->activate();
     const std::optional<QPoint> ziel =
         zentriertePosition(fenster->frameGeometry(), bildschirm->geometry().size(), code);
     if (!ziel)
