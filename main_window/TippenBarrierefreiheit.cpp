@@ -11,6 +11,7 @@
 #include "util/SvgBild.h"
 
 #include <QLabel>
+#include <QMenu>
 
 namespace {
 
@@ -48,6 +49,10 @@ void benenne(QWidget *w, const QString &name, const QString &beschreibung = {})
 
 void tippen::benenneFuerScreenreader()
 {
+    benenne(m_rand, QStringLiteral("Übungsfenster"));
+    benenne(m_client, QStringLiteral("Übungsbereich"));
+    for (QMenu *menue : findChildren<QMenu *>())
+        benenne(menue, menue->title().remove(QLatin1Char('&')));
     benenne(TextFeld, QStringLiteral("Übungszeile"), QStringLiteral("Diese Zeile wird abgetippt"));
     benenne(MeinText, QStringLiteral("Bisher getippt"));
     benenne(FELD, QStringLiteral("Eingabe"), QStringLiteral("Hier wird die Übungszeile getippt"));

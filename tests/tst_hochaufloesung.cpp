@@ -1,0 +1,139 @@
+// Both windows on a high-resolution screen: the layout keeps its logical size and every picture,
+// pointer, glyph and icon is drawn from its vector source at the screen's pixel ratio.
+
+#include "Fakes.h"
+#include "app/AStart.h"
+#include "main_window/Knopf.h"
+#include "main_window/tippen.h"
+#include "util/SvgBild.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QtTest>
+#include <cmath>
+
+namespace {
+
+// How much fine detail a picture holds: the share of neighbouring pixels that differ. A picture
+// scaled up from a smaller bitmap shows runs of equal pixels and scores low.
+double feinheit(const QImage &bild)
+{
+    qint64 verschieden = 0;
+    qint64 gesamt = 0;
+    for (int y = 0; y < bild.height(); ++y) {
+        for (int x = 1; x < bild.width(); ++x) {
+            verschieden += bild.pixel(x, y) != bild.pixel(x - 1, y);
+            ++gesamt;
+        }
+    }
+    return gesamt ? double(verschieden) / double(gesamt) : 0.0;
+}
+
+// The part of a window grab that shows `w`, in device pixels.
+QImage ausschnitt(const QImage &grab, QWidget *fenster, QWidget *w)
+{
+    const qreal v = grab.devicePixelRatio();
+    const QRect r(w->mapTo(fenster, QPoint(0, 0)), w->size());
+    return grab.copy(QRect(QPoint(qRound(r.x() * v), qRound(r.y() * v)), r.size() * v));
+}
+
+} // namespace
+
+class TstHochaufloesung : public QObject
+{
+    Q_OBJECT
+
+    qreal verhaeltnis = 1.0;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        verhaeltnis = qApp->devicePixelRatio();
+        QVERIFY2(verhaeltnis > 1.0, "runs with QT_SCALE_FACTOR above 1");
+    }
+
+    void fensterBehaltenIhreGroesse()
+    {
+        Testumgebung u;
+        AStart start(u.umgebung());
+        start.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&start));
+        const QImage s = start.grab().toImage();
+        QCOMPARE(s.devicePixelRatio(), verhaeltnis);
+        QCOMPARE(s.size(), QSize(qRound(635 * verhaeltnis), qRound(474 * verhaeltnis)));
+
+        tippen haupt(u.umgebung());
+        haupt.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&haupt));
+        QCOMPARE(haupt.client()->size(), QSize(869, 683));
+        QCOMPARE(haupt.Buchstaben[0]->geometry(), QRect(104, 344, 53, 53));
+        const QImage h = haupt.client()->grab().toImage();
+        QCOMPARE(h.size(), QSize(qRound(869 * verhaeltnis), qRound(683 * verhaeltnis)));
+    }
+
+    // The pictures in the grab equal their vector sources rendered at full resolution, and hold
+    // finer detail than the same source rendered at 1× and scaled up.
+    void bilderScharf()
+    {
+        Testumgebung u;
+        AStart start(u.umgebung());
+        start.show();
+        tippen haupt(u.umgebung());
+        haupt.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&haupt));
+        struct Fall
+        {
+            QWidget *fenster;
+            QWidget *bild;
+            const char *quelle;
+        };
+        const Fall faelle[] = {
+            {&start, start.Image2, ":/bilder/titelbild.svg"},
+            {haupt.client(), haupt.Image1, ":/bilder/haende.svg"},
+        };
+        for (const Fall &f : faelle) {
+            const QImage grab = f.fenster->grab().toImage();
+            const QImage teil = ausschnitt(grab, f.fenster, f.bild);
+            QSvgRenderer quelle{QString::fromLatin1(f.quelle)};
+            QImage klein(quelle.defaultSize(), QImage::Format_ARGB32_Premultiplied);
+            klein.fill(Qt::transparent);
+            {
+                QPainter p(&klein);
+                quelle.render(&p);
+            }
+            const QImage hochgezogen = klein.scaled(teil.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            QVERIFY2(feinheit(teil) > feinheit(hochgezogen) * 1.05,
+                     qPrintable(QStringLiteral("%1: %2 vs %3").arg(QString::fromLatin1(f.quelle))
+                                    .arg(feinheit(teil)).arg(feinheit(hochgezogen))));
+        }
+    }
+
+    void zeigerUndGlyphenInVollerAufloesung()
+    {
+        Testumgebung u;
+        tippen haupt(u.umgebung());
+        const QPixmap zeiger = haupt.client()->cursor().pixmap();
+        QCOMPARE(zeiger.devicePixelRatio(), verhaeltnis);
+        QCOMPARE(zeiger.width(), qRound(32 * verhaeltnis));
+
+        for (Knopf *k : {haupt.Ruecktaste, haupt.TabTaste, haupt.Command4, haupt.ShiftTaste[1], haupt.Command3}) {
+            const QPixmap glyphe = k->icon().pixmap(k->iconSize(), verhaeltnis);
+            QCOMPARE(glyphe.size(), k->iconSize() * verhaeltnis);
+        }
+        const QPixmap symbol = haupt.windowIcon().pixmap(QSize(32, 32), verhaeltnis);
+        QCOMPARE(symbol.size(), QSize(32, 32) * verhaeltnis);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
+        qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TstHochaufloesung test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_hochaufloesung.moc"
