@@ -1,4 +1,5 @@
 #include "app/AStart.h"
+#include "util/Bilder.h"
 
 #include "app/Umgebung.h"
 #include "main_window/Knopf.h"
@@ -33,6 +34,7 @@ AStart::AStart(Umgebung &umgebung, QWidget *parent)
                           | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
       m_umgebung(umgebung)
 {
+    bilderBereitstellen();
     setObjectName(QStringLiteral("AStart"));
     setWindowTitle(QString());
     setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol_start.svg")));

@@ -1,4 +1,5 @@
 #include "help/FingerBild.h"
+#include "util/Bilder.h"
 
 #include "keyboard/Fingertasten.h"
 #include "keyboard/TastenCode.h"
@@ -46,8 +47,10 @@ QString text(const char16_t *s)
 } // namespace
 
 FingerBild::FingerBild(QWidget *parent)
-    : QWidget(parent), m_haende(QStringLiteral(":/bilder/haende.svg"))
+    : QWidget(parent)
 {
+    bilderBereitstellen();
+    m_haende.load(QStringLiteral(":/bilder/haende.svg"));
     setObjectName(QStringLiteral("FingerBild"));
     setAccessibleName(QStringLiteral("Finger im Bild"));
     setAccessibleDescription(QStringLiteral(

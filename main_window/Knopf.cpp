@@ -29,7 +29,10 @@ void Knopf::paintEvent(QPaintEvent *)
     const QRect inhalt = rect().adjusted(2, 2, -2, -2).translated(gedrueckt ? QPoint(1, 1) : QPoint());
     if (!icon().isNull()) {
         const QIcon::Mode modus = isEnabled() ? QIcon::Normal : QIcon::Disabled;
-        icon().paint(&p, inhalt, Qt::AlignCenter, modus);
+        // Pictures keep their own size: an SVG icon would otherwise grow to fill the key.
+        QRect bild(QPoint(), iconSize().boundedTo(inhalt.size()));
+        bild.moveCenter(inhalt.center());
+        icon().paint(&p, bild, Qt::AlignCenter, modus);
     } else {
         p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
                                  QPalette::ButtonText));

@@ -1,4 +1,5 @@
 #include "main_window/tippen.h"
+#include "util/Bilder.h"
 
 #include "help/Hilfeanzeige.h"
 #include "help/Tastenerklaerungen.h"
@@ -29,6 +30,7 @@
 tippen::tippen(Umgebung &umgebung, QWidget *parent)
     : QMainWindow(parent), m_umgebung(umgebung), m_uebung(*this)
 {
+    bilderBereitstellen();
     setObjectName(QStringLiteral("tippen"));
     setWindowTitle(QStringLiteral("10-Finger Fingalo 3  ·  2019 bis 2026  ·  vom Fingalo-Team"));
     setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol_haupt.svg")));

@@ -1,4 +1,5 @@
 #include "util/Mauszeiger.h"
+#include "util/Bilder.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -10,6 +11,7 @@ namespace Mauszeiger {
 
 QCursor ausSvg(const QString &quelle, QPoint heissPunkt, int groesse)
 {
+    bilderBereitstellen();
     const QScreen *bildschirm = QGuiApplication::primaryScreen();
     const qreal verhaeltnis = bildschirm ? bildschirm->devicePixelRatio() : 1.0;
     QPixmap bild(QSize(groesse, groesse) * verhaeltnis);

@@ -1,9 +1,12 @@
 #include "util/SvgBild.h"
+#include "util/Bilder.h"
 
 #include <QPainter>
 
-SvgBild::SvgBild(const QString &quelle, QWidget *parent) : QWidget(parent), m_renderer(quelle)
+SvgBild::SvgBild(const QString &quelle, QWidget *parent) : QWidget(parent)
 {
+    bilderBereitstellen();
+    m_renderer.load(quelle);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
