@@ -74,7 +74,10 @@ QString Zufallssitzung::schritt()
     const bool warRichtig = feld->isEnabled() && Invarianten::istRichtigerAnfang(feld->text(), zeile);
     const bool cursorAmEnde = feld->cursorPosition() == feld->text().size();
     bool amEndeGetippt = false;
+    // The fakes record for one step only, so a long session keeps no history.
     u.meldungen.eintraege.clear();
+    u.browser.aufrufe.clear();
+    u.hilfe.seiten.clear();
 
     const int wurf = int(m_zufall.bounded(100));
     if (wurf < 40) {
