@@ -30,8 +30,8 @@ constexpr QRgb Marineblau = bgr(0x00800000);
 } // namespace
 
 AStart::AStart(Umgebung &umgebung, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
+    : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
       m_umgebung(umgebung)
 {
     bilderBereitstellen();
@@ -92,21 +92,23 @@ void AStart::baueSteuerelemente()
                           QStringLiteral("Herzlich willkommen beim 10-Finger Fingalo,\n"
                                          "dem Tipptrainer für alle zehn Finger – 2019 bis 2026"),
                           {56, 24, 537, 73}, QColor(bgr(0x000000FF)), &ueberschrift);
-    Label1 = beschriftung("Label1",
-                          QStringLiteral("Fingalo begann 2019 als kleines Übungsprogramm für den "
-                                         "Unterricht. Mit jeder Version ist es gewachsen, und es "
-                                         "bleibt, was es von Anfang an war: kostenlos, ohne Werbung "
-                                         "und ohne Anmeldung."),
-                          {8, 80, 201, 145}, knopftext, nullptr);
+    Label1 =
+        beschriftung("Label1",
+                     QStringLiteral("Fingalo begann 2019 als kleines Übungsprogramm für den "
+                                    "Unterricht. Mit jeder Version ist es gewachsen, und es "
+                                    "bleibt, was es von Anfang an war: kostenlos, ohne Werbung "
+                                    "und ohne Anmeldung."),
+                     {8, 80, 201, 145}, knopftext, nullptr);
     Image2 = new SvgBild(QStringLiteral(":/bilder/titelbild.svg"), this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(216, 80, 401, 287);
-    Label5 = beschriftung("Label5",
-                          QStringLiteral("Warum zehn Finger? Wer blind schreibt, schaut auf den Text "
-                                         "statt auf die Tasten, schreibt schneller und macht "
-                                         "weniger Fehler. Eine Viertelstunde am Tag genügt: Nach "
-                                         "wenigen Wochen finden die Finger ihre Tasten von allein."),
-                          {8, 208, 201, 177}, knopftext, nullptr);
+    Label5 =
+        beschriftung("Label5",
+                     QStringLiteral("Warum zehn Finger? Wer blind schreibt, schaut auf den Text "
+                                    "statt auf die Tasten, schreibt schneller und macht "
+                                    "weniger Fehler. Eine Viertelstunde am Tag genügt: Nach "
+                                    "wenigen Wochen finden die Finger ihre Tasten von allein."),
+                     {8, 208, 201, 177}, knopftext, nullptr);
     Label6 = beschriftung("Label6",
                           QStringLiteral("Ein Programm vom Fingalo-Team  ·  fingalo.example.org"),
                           {0, 376, 633, 25}, QColor(bgr(0x003E6280)), &unterschrift);

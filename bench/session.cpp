@@ -22,7 +22,8 @@ double speicherMiB(const QByteArray &feld)
         return 0;
     for (const QByteArray &zeile : status.readAll().split('\n')) {
         if (zeile.startsWith(feld))
-            return double(zeile.mid(feld.size()).trimmed().split(' ').value(0).toLongLong()) / 1024.0;
+            return double(zeile.mid(feld.size()).trimmed().split(' ').value(0).toLongLong()) /
+                   1024.0;
     }
     return 0;
 }
@@ -57,10 +58,12 @@ int main(int argc, char **argv)
         }
     }
     const double sekunden = double(uhr.nsecsElapsed()) / 1e9;
-    std::printf("session (%lld random actions on the main window)\n", static_cast<long long>(schritte));
+    std::printf("session (%lld random actions on the main window)\n",
+                static_cast<long long>(schritte));
     std::printf("actions per second            %10.0f\n", double(schritte) / sekunden);
-    std::printf("peak memory after 10 000      %10.1f MiB   in use %6.1f MiB\n", frueh, fruehBelegt);
-    std::printf("peak memory after %-11lld %10.1f MiB   in use %6.1f MiB\n", static_cast<long long>(schritte),
-                speicherMiB("VmHWM:"), speicherMiB("VmRSS:"));
+    std::printf("peak memory after 10 000      %10.1f MiB   in use %6.1f MiB\n", frueh,
+                fruehBelegt);
+    std::printf("peak memory after %-11lld %10.1f MiB   in use %6.1f MiB\n",
+                static_cast<long long>(schritte), speicherMiB("VmHWM:"), speicherMiB("VmRSS:"));
     return 0;
 }

@@ -47,7 +47,8 @@ public:
         if (e->type() == QEvent::Paint && m_danach) {
             o->removeEventFilter(this);
             auto danach = std::move(m_danach);
-            QMetaObject::invokeMethod(this, [danach] { danach(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [danach] { danach(); }, Qt::QueuedConnection);
         }
         return false;
     }
@@ -58,7 +59,8 @@ private:
 
 void melde(qint64 nanos)
 {
-    std::printf("%lld %lld\n", static_cast<long long>(nanos), static_cast<long long>(spitzenspeicherKiB()));
+    std::printf("%lld %lld\n", static_cast<long long>(nanos),
+                static_cast<long long>(spitzenspeicherKiB()));
     std::fflush(stdout);
 }
 
@@ -122,7 +124,8 @@ struct Messung
 Messung median(QList<Messung> m)
 {
     auto mitte = [&](auto feld) {
-        std::sort(m.begin(), m.end(), [&](const Messung &a, const Messung &b) { return a.*feld < b.*feld; });
+        std::sort(m.begin(), m.end(),
+                  [&](const Messung &a, const Messung &b) { return a.*feld < b.*feld; });
         return m[m.size() / 2].*feld;
     };
     return {mitte(&Messung::millis), mitte(&Messung::mib)};
@@ -140,7 +143,8 @@ Messung miss(const QString &programm, const QString &name, int laeufe)
             std::fprintf(stderr, "%s: no measurement\n", qPrintable(name));
             continue;
         }
-        messungen.append({double(teile[0].toLongLong()) / 1e6, double(teile[1].toLongLong()) / 1024.0});
+        messungen.append(
+            {double(teile[0].toLongLong()) / 1e6, double(teile[1].toLongLong()) / 1024.0});
     }
     return messungen.isEmpty() ? Messung{0, 0} : median(messungen);
 }
@@ -159,11 +163,13 @@ int main(int argc, char **argv)
     const Messung haupt = miss(programm, QStringLiteral("haupt"), laeufe);
     const Messung bodenHaupt = miss(programm, QStringLiteral("boden-haupt"), laeufe);
 
-    std::printf("startup (median of %d runs, QT_QPA_PLATFORM=%s)\n", laeufe, qgetenv("QT_QPA_PLATFORM").constData());
+    std::printf("startup (median of %d runs, QT_QPA_PLATFORM=%s)\n", laeufe,
+                qgetenv("QT_QPA_PLATFORM").constData());
     std::printf("%-34s %9s %9s %8s %8s\n", "case", "ms", "floor ms", "MiB", "floor MiB");
     auto zeile = [](const char *name, Messung m, Messung b) {
-        std::printf("%-34s %9.1f %9.1f %8.1f %8.1f   time %.2fx  memory %.2fx\n", name, m.millis, b.millis, m.mib,
-                    b.mib, b.millis > 0 ? m.millis / b.millis : 0.0, b.mib > 0 ? m.mib / b.mib : 0.0);
+        std::printf("%-34s %9.1f %9.1f %8.1f %8.1f   time %.2fx  memory %.2fx\n", name, m.millis,
+                    b.millis, m.mib, b.mib, b.millis > 0 ? m.millis / b.millis : 0.0,
+                    b.mib > 0 ? m.mib / b.mib : 0.0);
     };
     zeile("process start -> start window", start, bodenStart);
     zeile("\"&Starten\" -> main window", haupt, bodenHaupt);

@@ -42,7 +42,10 @@ Ergebnis kurs(bool mitFehlern)
     };
     int zeilen = 0;
     for (int lektion = 1; lektion <= Lektionstexte::AnzahlLektionen; ++lektion) {
-        (lektion <= 10 ? f.Lektion1 : lektion <= 20 ? f.Lektion2 : f.Lektion3)[(lektion - 1) % 10]->trigger();
+        (lektion <= 10   ? f.Lektion1
+         : lektion <= 20 ? f.Lektion2
+                         : f.Lektion3)[(lektion - 1) % 10]
+            ->trigger();
         for (int zeile = 1; zeile <= Lektionstexte::ZeilenJeLektion; ++zeile) {
             const QString text = Lektionstexte::zeile(lektion, zeile);
             const qsizetype fehlerBei = mitFehlern && ++zeilen % 10 == 0 ? text.size() / 2 : -1;
@@ -55,8 +58,8 @@ Ergebnis kurs(bool mitFehlern)
     }
     const double gesamtMillis = double(gesamt.nsecsElapsed()) / 1e6;
     std::sort(zeiten.begin(), zeiten.end());
-    return {zeiten.size(), double(zeiten[zeiten.size() / 2]) / 1e3, double(zeiten[zeiten.size() * 99 / 100]) / 1e3,
-            gesamtMillis};
+    return {zeiten.size(), double(zeiten[zeiten.size() / 2]) / 1e3,
+            double(zeiten[zeiten.size() * 99 / 100]) / 1e3, gesamtMillis};
 }
 
 } // namespace
@@ -66,12 +69,14 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     kurs(false); // warm up caches and fonts
     std::printf("typing (QT_QPA_PLATFORM=%s)\n", qgetenv("QT_QPA_PLATFORM").constData());
-    std::printf("%-30s %10s %12s %10s %10s\n", "course", "keystrokes", "median us", "p99 us", "total ms");
+    std::printf("%-30s %10s %12s %10s %10s\n", "course", "keystrokes", "median us", "p99 us",
+                "total ms");
     for (const bool mitFehlern : {false, true}) {
         const Ergebnis e = kurs(mitFehlern);
         std::printf("%-30s %10lld %12.1f %10.1f %10.0f\n",
                     mitFehlern ? "wrong char every 10th line" : "all correct",
-                    static_cast<long long>(e.anschlaege), e.medianMikros, e.p99Mikros, e.gesamtMillis);
+                    static_cast<long long>(e.anschlaege), e.medianMikros, e.p99Mikros,
+                    e.gesamtMillis);
     }
     return 0;
 }

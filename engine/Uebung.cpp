@@ -105,10 +105,9 @@ void Uebung::PruefeEingabe()
     if (z.EingabeLaenge == z.ZeilenLaenge) {
         if (erwarteterAnfang == z.Eingabe) {
             z.FehlerfreiZahl = Zaehler::erhoeht(z.FehlerfreiZahl);
-            a.setzeFenstertitel(QStringLiteral("Lektion: ") + z.LektionText +
-                                QStringLiteral("- Fehlerfrei: ") +
-                                Zaehler::mitVorzeichen(z.FehlerfreiZahl) +
-                                QStringLiteral(" von 15 Reihen."));
+            a.setzeFenstertitel(
+                QStringLiteral("Lektion: ") + z.LektionText + QStringLiteral("- Fehlerfrei: ") +
+                Zaehler::mitVorzeichen(z.FehlerfreiZahl) + QStringLiteral(" von 15 Reihen."));
             a.setzeFeldText(QString());
             a.setzeMeinText(QStringLiteral("_"));
         }

@@ -48,7 +48,7 @@ private:
 
     Uebungsansicht &a;
     Uebungszustand z;
-    int m_korrekturen = 0;     // corrections under way, see PruefeEingabe
+    int m_korrekturen = 0; // corrections under way, see PruefeEingabe
     bool m_weiterFalsch = false;
     QString m_naechstErwartet;
     QString m_naechstGetippt;

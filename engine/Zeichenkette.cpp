@@ -28,7 +28,8 @@ QString anfang(QStringView text, qsizetype n)
 {
     qsizetype i = 0;
     for (qsizetype gezaehlt = 0; gezaehlt < n && i < text.size(); ++gezaehlt) {
-        const bool paar = i + 1 < text.size() && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate();
+        const bool paar =
+            i + 1 < text.size() && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate();
         i += paar ? 2 : 1;
     }
     return text.first(i).toString();

@@ -30,13 +30,13 @@ constexpr std::array<QRgb, Fingertasten::AnzahlFinger> Farben{
 };
 
 constexpr const char16_t *Namen[Fingertasten::AnzahlFinger] = {
-    u"Linker Zeigefinger",  u"Linker Mittelfinger", u"Linker Ringfinger",
+    u"Linker Zeigefinger",    u"Linker Mittelfinger",    u"Linker Ringfinger",
     u"Linker kleiner Finger", u"Rechter kleiner Finger", u"Rechter Ringfinger",
-    u"Rechter Mittelfinger", u"Rechter Zeigefinger",
+    u"Rechter Mittelfinger",  u"Rechter Zeigefinger",
 };
 
 // Marker positions over the hands picture, as in the main window (left little .. right little).
-constexpr QPointF MarkerPlatz[10] = {{0, 40},  {8, 16},  {24, 0},  {48, 0},  {80, 32},
+constexpr QPointF MarkerPlatz[10] = {{0, 40},   {8, 16},  {24, 0},  {48, 0},   {80, 32},
                                      {104, 32}, {136, 0}, {160, 0}, {172, 16}, {184, 40}};
 
 QString text(const char16_t *s)
@@ -46,8 +46,7 @@ QString text(const char16_t *s)
 
 } // namespace
 
-FingerBild::FingerBild(QWidget *parent)
-    : QWidget(parent)
+FingerBild::FingerBild(QWidget *parent) : QWidget(parent)
 {
     bilderBereitstellen();
     m_haende.load(QStringLiteral(":/bilder/haende.svg"));
@@ -100,7 +99,8 @@ QColor FingerBild::ohneFingerFarbe()
 QTransform FingerBild::abbildung() const
 {
     const qreal mass = qMin(width() / Leinwand.width(), height() / Leinwand.height());
-    const QPointF rand((width() - Leinwand.width() * mass) / 2, (height() - Leinwand.height() * mass) / 2);
+    const QPointF rand((width() - Leinwand.width() * mass) / 2,
+                       (height() - Leinwand.height() * mass) / 2);
     return QTransform::fromTranslate(rand.x(), rand.y()).scale(mass, mass);
 }
 
@@ -145,9 +145,10 @@ void FingerBild::zeichneTastatur(QPainter &p) const
             ziel.moveCenter(r.center());
             glyphe.render(&p, ziel);
         } else {
-            const QString beschriftung = t.taste.feld == Tastenfeld::LeerTaste
-                ? QString()
-                : QString::fromUtf16(t.beschriftung.data(), qsizetype(t.beschriftung.size()));
+            const QString beschriftung =
+                t.taste.feld == Tastenfeld::LeerTaste
+                    ? QString()
+                    : QString::fromUtf16(t.beschriftung.data(), qsizetype(t.beschriftung.size()));
             QFont klein = schrift;
             if (beschriftung.size() > 1)
                 klein.setPixelSize(15);
@@ -169,7 +170,8 @@ void FingerBild::zeichneHaende(QPainter &p) const
                 farbe = fingerfarbe(finger);
         }
         p.setBrush(farbe);
-        p.drawEllipse(QRectF(HaendeFlaeche.topLeft() + MarkerPlatz[marker], QSizeF(MarkerGroesse, MarkerGroesse)));
+        p.drawEllipse(QRectF(HaendeFlaeche.topLeft() + MarkerPlatz[marker],
+                             QSizeF(MarkerGroesse, MarkerGroesse)));
     }
 }
 
@@ -187,7 +189,8 @@ void FingerBild::zeichneLegende(QPainter &p) const
         p.setPen(palette().color(QPalette::Text));
         const QRectF textFeld = rechtsbuendig ? QRectF(feld.left() - 228, ort.y(), 220, 18)
                                               : QRectF(feld.right() + 8, ort.y(), 220, 18);
-        p.drawText(textFeld, Qt::AlignVCenter | (rechtsbuendig ? Qt::AlignRight : Qt::AlignLeft), name);
+        p.drawText(textFeld, Qt::AlignVCenter | (rechtsbuendig ? Qt::AlignRight : Qt::AlignLeft),
+                   name);
     };
     // Left hand beside the left hand, little finger on top as on the keyboard's left edge.
     const int linke[] = {3, 2, 1, 0};

@@ -62,8 +62,9 @@ const std::array<Taste, AnzahlTasten> Ruecksetzfolge = baueRuecksetzfolge();
 
 std::optional<Taste> tasteFuer(char16_t zeichen)
 {
-    const auto it = std::find_if(Tabelle.begin(), Tabelle.end(),
-                                 [zeichen](const TastenCodeEintrag &e) { return e.zeichen == zeichen; });
+    const auto it =
+        std::find_if(Tabelle.begin(), Tabelle.end(),
+                     [zeichen](const TastenCodeEintrag &e) { return e.zeichen == zeichen; });
     if (it == Tabelle.end())
         return std::nullopt;
     return it->taste;

@@ -26,7 +26,8 @@ void setze(QWidget *knopf, Art art, bool an, qreal punkte)
 void markiere(const Tastenzugriff &taste, QStringView tastenCode, Art art)
 {
     for (const Taste &t : TastenCode::Ruecksetzfolge)
-        setze(taste(t), art, false, t.istZeichentaste() ? ZeichentasteNormal : FunktionstasteNormal);
+        setze(taste(t), art, false,
+              t.istZeichentaste() ? ZeichentasteNormal : FunktionstasteNormal);
 
     for (const QChar c : tastenCode) {
         if (const auto t = TastenCode::tasteFuer(c.unicode()))

@@ -17,7 +17,8 @@ void Uebung::LektionWaehlen(int index, int versatz)
     z.LektionNr = qint16(index + versatz);
     const Lektion &lektion = Lektionskatalog::lektion(z.LektionNr);
     a.markiereLernTasten(lektion.lernTasten);
-    a.setzeText(QString::fromUtf16(lektion.erklaerung.data(), qsizetype(lektion.erklaerung.size())));
+    a.setzeText(
+        QString::fromUtf16(lektion.erklaerung.data(), qsizetype(lektion.erklaerung.size())));
     Fokusrueckgabe();
     NaechsteZeile();
 }
@@ -25,8 +26,8 @@ void Uebung::LektionWaehlen(int index, int versatz)
 void Uebung::NaechsteZeile()
 {
     const int lektion = z.LektionNr + 1;
-    a.setzeFelD2(QStringLiteral("Lekt.: ") + QString::number(lektion) + QStringLiteral(", Zeile: ") +
-                 Zaehler::mitVorzeichen(z.ZeileNr));
+    a.setzeFelD2(QStringLiteral("Lekt.: ") + QString::number(lektion) +
+                 QStringLiteral(", Zeile: ") + Zaehler::mitVorzeichen(z.ZeileNr));
     if (z.LektionNr >= 0 && z.LektionNr < Lektionstexte::AnzahlLektionen) {
         z.LektionText = QString::number(lektion);
         if (z.ZeileNr >= 1 && z.ZeileNr <= Lektionstexte::ZeilenJeLektion)

@@ -26,7 +26,8 @@ void Knopf::paintEvent(QPaintEvent *)
         p.drawLine(QPointF(3.0, 1.5), QPointF(width() - 3.0, 1.5));
     }
 
-    const QRect inhalt = rect().adjusted(2, 2, -2, -2).translated(gedrueckt ? QPoint(1, 1) : QPoint());
+    const QRect inhalt =
+        rect().adjusted(2, 2, -2, -2).translated(gedrueckt ? QPoint(1, 1) : QPoint());
     if (!icon().isNull()) {
         const QIcon::Mode modus = isEnabled() ? QIcon::Normal : QIcon::Disabled;
         // Pictures keep their own size: an SVG icon would otherwise grow to fill the key.

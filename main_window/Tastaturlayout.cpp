@@ -19,9 +19,15 @@ constexpr std::array<Tastenplatz, AnzahlTasten> baue()
 {
     std::array<Tastenplatz, AnzahlTasten> t{};
     std::size_t n = 0;
-    auto zeichen = [&](Tastenfeld feld, int index, double links, double oben, std::u16string_view text) {
-        t[n++] = {{feld, index}, links, oben, TastenBreite, TastenBreite,
-                  text.substr(std::size_t(index), 1), {}};
+    auto zeichen = [&](Tastenfeld feld, int index, double links, double oben,
+                       std::u16string_view text) {
+        t[n++] = {{feld, index},
+                  links,
+                  oben,
+                  TastenBreite,
+                  TastenBreite,
+                  text.substr(std::size_t(index), 1),
+                  {}};
     };
     auto sonder = [&](Tastenfeld feld, int index, double links, double oben, double breite,
                       std::u16string_view text, std::u16string_view bild) {

@@ -53,8 +53,7 @@ struct Beschriftungsfeld
     QString tooltip;
 };
 
-template <typename L = QLabel>
-L *beschriftung(QWidget *eltern, const Beschriftungsfeld &b)
+template <typename L = QLabel> L *beschriftung(QWidget *eltern, const Beschriftungsfeld &b)
 {
     auto *l = new L(b.text, eltern);
     l->setObjectName(QLatin1String(b.name));
@@ -102,19 +101,47 @@ void tippen::baueOberenBereich()
     constexpr Qt::Alignment links = Qt::AlignLeft | Qt::AlignVCenter;
 
     TextFeld = beschriftung(c, {"TextFeld", QRect(16, 8, 841, 31),
-                                QStringLiteral(" Kleiner 10-Finger Fingalo / Ausgabefeld"), arial(14.25),
-                                knopfText, QColor(bgr(0x00ECFBFD)), true, links,
+                                QStringLiteral(" Kleiner 10-Finger Fingalo / Ausgabefeld"),
+                                arial(14.25), knopfText, QColor(bgr(0x00ECFBFD)), true, links,
                                 QStringLiteral("  Alles was hier steht muss man \"abtippen\".  ")});
-    MeinText = beschriftung(c, {"MeinText", QRect(16, 40, 841, 33), QStringLiteral("_"), arial(14.25),
-                                knopfText, knopfFlaeche, true, links, {}});
+    MeinText = beschriftung(c, {"MeinText",
+                                QRect(16, 40, 841, 33),
+                                QStringLiteral("_"),
+                                arial(14.25),
+                                knopfText,
+                                knopfFlaeche,
+                                true,
+                                links,
+                                {}});
 
     const Beschriftungsfeld haende[] = {
-        {"Bezeichnung1_0", pixel(120, 76 + 2 * Drittel, 89, 17), QStringLiteral("linke Hand"),
-         arial(12), Qt::black, {}, false, Qt::AlignCenter, {}},
-        {"Bezeichnung1_1", pixel(664, 76 + 2 * Drittel, 113, 17), QStringLiteral("rechte Hand"),
-         arial(12), Qt::black, {}, false, Qt::AlignCenter, {}},
-        {"Bezeichnung1_2", QRect(352, 80, 217, 17), QStringLiteral("Die aktiven Finger"), arial(12),
-         Qt::black, {}, false, Qt::AlignCenter, {}},
+        {"Bezeichnung1_0",
+         pixel(120, 76 + 2 * Drittel, 89, 17),
+         QStringLiteral("linke Hand"),
+         arial(12),
+         Qt::black,
+         {},
+         false,
+         Qt::AlignCenter,
+         {}},
+        {"Bezeichnung1_1",
+         pixel(664, 76 + 2 * Drittel, 113, 17),
+         QStringLiteral("rechte Hand"),
+         arial(12),
+         Qt::black,
+         {},
+         false,
+         Qt::AlignCenter,
+         {}},
+        {"Bezeichnung1_2",
+         QRect(352, 80, 217, 17),
+         QStringLiteral("Die aktiven Finger"),
+         arial(12),
+         Qt::black,
+         {},
+         false,
+         Qt::AlignCenter,
+         {}},
     };
     for (int i = 0; i <= 2; ++i)
         Bezeichnung1[i] = beschriftung(c, haende[i]);
@@ -137,10 +164,10 @@ void tippen::baueOberenBereich()
         {4, 792, u"Kleiner", u"  was macht der kleine Finger.  "},
     };
     for (const FingerKnopf &f : finger) {
-        Finger[f.index] = knopf(c, QStringLiteral("Finger_%1").arg(f.index),
-                                pixel(f.links, 96, 66 + 2 * Drittel, 53 + Drittel),
-                                QString::fromUtf16(f.text), bgr(0x00C0FFC0), arial(12),
-                                QString::fromUtf16(f.tooltip));
+        Finger[f.index] =
+            knopf(c, QStringLiteral("Finger_%1").arg(f.index),
+                  pixel(f.links, 96, 66 + 2 * Drittel, 53 + Drittel), QString::fromUtf16(f.text),
+                  bgr(0x00C0FFC0), arial(12), QString::fromUtf16(f.tooltip));
     }
 
     Image1 = new SvgBild(QStringLiteral(":/bilder/haende.svg"), c);
@@ -171,9 +198,9 @@ void tippen::baueOberenBereich()
     Wiederholen = knopf(c, QStringLiteral("Wiederholen"), QRect(576, 152, 281, 41),
                         QStringLiteral("&Wiederholen"), bgr(0x00FFFFC0), arial(12),
                         QStringLiteral("Beendete Lektion wiederholen."));
-    FelD2 = beschriftung(c, {"FelD2", QRect(576, 197, 281, 39), QStringLiteral("Lektion"), arial(20.25),
-                             fensterText, QColor(bgr(0x0080FFFF)), true, Qt::AlignCenter,
-                             QStringLiteral("  Lektion / Zeile  ")});
+    FelD2 = beschriftung(c, {"FelD2", QRect(576, 197, 281, 39), QStringLiteral("Lektion"),
+                             arial(20.25), fensterText, QColor(bgr(0x0080FFFF)), true,
+                             Qt::AlignCenter, QStringLiteral("  Lektion / Zeile  ")});
 
     FELD = new Eingabefeld(QStringLiteral(" Lektion auswählen"), c);
     FELD->setObjectName(QStringLiteral("FELD"));
@@ -185,21 +212,29 @@ void tippen::baueOberenBereich()
     FELD->setPalette(feldFarben);
     FELD->setCursorPosition(0);
 
-    Figur1 = new Formelement(Formelement::Art::Rechteck, QColor(bgr(0x00D5ECF2)), fensterText, 2, c);
+    Figur1 =
+        new Formelement(Formelement::Art::Rechteck, QColor(bgr(0x00D5ECF2)), fensterText, 2, c);
     Figur1->setObjectName(QStringLiteral("Figur1"));
     Figur1->setGeometry(24, 280, 833, 297);
 
-    Text = beschriftung<KlickLabel>(c, {"Text", QRect(24, 584, 833, 93), QStringLiteral("TEXT ZUR LEKTION"),
-                                        arial(12), QColor(bgr(0x00800080)), QColor(bgr(0x00E0E0E0)),
-                                        false, Qt::AlignCenter, {}});
+    Text = beschriftung<KlickLabel>(c, {"Text",
+                                        QRect(24, 584, 833, 93),
+                                        QStringLiteral("TEXT ZUR LEKTION"),
+                                        arial(12),
+                                        QColor(bgr(0x00800080)),
+                                        QColor(bgr(0x00E0E0E0)),
+                                        false,
+                                        Qt::AlignCenter,
+                                        {}});
     Text->setWordWrap(true);
 }
 
 void tippen::baueTastatur()
 {
     for (const Tastenplatz &p : Tastaturlayout::Tabelle) {
-        const bool klein = p.taste.feld == Tastenfeld::Strgtaste || p.taste.feld == Tastenfeld::Alttaste ||
-                           p.taste.feld == Tastenfeld::AltGrTaste || p.taste.feld == Tastenfeld::LeerTaste;
+        const bool klein =
+            p.taste.feld == Tastenfeld::Strgtaste || p.taste.feld == Tastenfeld::Alttaste ||
+            p.taste.feld == Tastenfeld::AltGrTaste || p.taste.feld == Tastenfeld::LeerTaste;
         auto *k = knopf(m_client, {}, pixel(p.links, p.oben, p.breite, p.hoehe),
                         QString::fromUtf16(p.beschriftung.data(), qsizetype(p.beschriftung.size())),
                         bgr(0x00D5ECF2), arial(klein ? 14.25 : 18), {}, false);
@@ -210,20 +245,62 @@ void tippen::baueTastatur()
         }
         const int i = p.taste.index;
         switch (p.taste.feld) {
-        case Tastenfeld::Buchstaben: Buchstaben[i] = k; k->setObjectName(QStringLiteral("Buchstaben_%1").arg(i)); break;
-        case Tastenfeld::Zahlentasten: Zahlentasten[i] = k; k->setObjectName(QStringLiteral("Zahlentasten_%1").arg(i)); break;
-        case Tastenfeld::Zeichentaste: Zeichentaste[i] = k; k->setObjectName(QStringLiteral("Zeichentaste_%1").arg(i)); break;
-        case Tastenfeld::ShiftTaste: ShiftTaste[i] = k; k->setObjectName(QStringLiteral("ShiftTaste_%1").arg(i)); break;
-        case Tastenfeld::Strgtaste: Strgtaste[i] = k; k->setObjectName(QStringLiteral("Strgtaste_%1").arg(i)); break;
-        case Tastenfeld::LeerTaste: LeerTaste[i] = k; k->setObjectName(QStringLiteral("LeerTaste_%1").arg(i)); break;
-        case Tastenfeld::LockTaste: LockTaste = k; k->setObjectName(QStringLiteral("LockTaste")); break;
-        case Tastenfeld::TabTaste: TabTaste = k; k->setObjectName(QStringLiteral("TabTaste")); break;
-        case Tastenfeld::Ruecktaste: Ruecktaste = k; k->setObjectName(QStringLiteral("Rücktaste")); break;
-        case Tastenfeld::AltGrTaste: AltGrTaste = k; k->setObjectName(QStringLiteral("AltGrTaste")); break;
-        case Tastenfeld::Alttaste: Alttaste = k; k->setObjectName(QStringLiteral("Alttaste")); break;
-        case Tastenfeld::Command1: Command1 = k; k->setObjectName(QStringLiteral("Command1")); break;
-        case Tastenfeld::Command2: Command2 = k; k->setObjectName(QStringLiteral("Command2")); break;
-        case Tastenfeld::Command3: Command3 = k; k->setObjectName(QStringLiteral("Command3")); break;
+        case Tastenfeld::Buchstaben:
+            Buchstaben[i] = k;
+            k->setObjectName(QStringLiteral("Buchstaben_%1").arg(i));
+            break;
+        case Tastenfeld::Zahlentasten:
+            Zahlentasten[i] = k;
+            k->setObjectName(QStringLiteral("Zahlentasten_%1").arg(i));
+            break;
+        case Tastenfeld::Zeichentaste:
+            Zeichentaste[i] = k;
+            k->setObjectName(QStringLiteral("Zeichentaste_%1").arg(i));
+            break;
+        case Tastenfeld::ShiftTaste:
+            ShiftTaste[i] = k;
+            k->setObjectName(QStringLiteral("ShiftTaste_%1").arg(i));
+            break;
+        case Tastenfeld::Strgtaste:
+            Strgtaste[i] = k;
+            k->setObjectName(QStringLiteral("Strgtaste_%1").arg(i));
+            break;
+        case Tastenfeld::LeerTaste:
+            LeerTaste[i] = k;
+            k->setObjectName(QStringLiteral("LeerTaste_%1").arg(i));
+            break;
+        case Tastenfeld::LockTaste:
+            LockTaste = k;
+            k->setObjectName(QStringLiteral("LockTaste"));
+            break;
+        case Tastenfeld::TabTaste:
+            TabTaste = k;
+            k->setObjectName(QStringLiteral("TabTaste"));
+            break;
+        case Tastenfeld::Ruecktaste:
+            Ruecktaste = k;
+            k->setObjectName(QStringLiteral("Rücktaste"));
+            break;
+        case Tastenfeld::AltGrTaste:
+            AltGrTaste = k;
+            k->setObjectName(QStringLiteral("AltGrTaste"));
+            break;
+        case Tastenfeld::Alttaste:
+            Alttaste = k;
+            k->setObjectName(QStringLiteral("Alttaste"));
+            break;
+        case Tastenfeld::Command1:
+            Command1 = k;
+            k->setObjectName(QStringLiteral("Command1"));
+            break;
+        case Tastenfeld::Command2:
+            Command2 = k;
+            k->setObjectName(QStringLiteral("Command2"));
+            break;
+        case Tastenfeld::Command3:
+            Command3 = k;
+            k->setObjectName(QStringLiteral("Command3"));
+            break;
         case Tastenfeld::Command4:
             Command4 = k;
             k->setObjectName(QStringLiteral("Command4"));
@@ -244,8 +321,8 @@ void tippen::setzeFokusfolge()
         folge << Zahlentasten[d];
     for (int i : {8, 0, 1, 2, 3, 4, 5, 6, 7})
         folge << Zeichentaste[i];
-    folge << Alttaste << Strgtaste[0] << Strgtaste[1] << ShiftTaste[0] << ShiftTaste[1] << Ruecktaste
-          << LockTaste << LeerTaste[2] << AltGrTaste << TabTaste;
+    folge << Alttaste << Strgtaste[0] << Strgtaste[1] << ShiftTaste[0] << ShiftTaste[1]
+          << Ruecktaste << LockTaste << LeerTaste[2] << AltGrTaste << TabTaste;
     for (int i : {0, 1, 2, 3, 7, 4, 5, 6})
         folge << Finger[i];
     folge << ZeigeTasten[0] << ZeigeTasten[1] << Command1 << Command2 << Command3 << Command4

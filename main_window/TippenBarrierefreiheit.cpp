@@ -20,21 +20,34 @@ QString tastenname(const Tastenplatz &p)
     const int i = p.taste.index;
     switch (p.taste.feld) {
     case Tastenfeld::ShiftTaste:
-        return i == 0 ? QStringLiteral("Umschalttaste links") : QStringLiteral("Umschalttaste rechts");
+        return i == 0 ? QStringLiteral("Umschalttaste links")
+                      : QStringLiteral("Umschalttaste rechts");
     case Tastenfeld::Strgtaste:
-        return i == 0 ? QStringLiteral("Steuerungstaste links") : QStringLiteral("Steuerungstaste rechts");
-    case Tastenfeld::LockTaste: return QStringLiteral("Feststelltaste");
-    case Tastenfeld::TabTaste: return QStringLiteral("Tabulatortaste");
-    case Tastenfeld::Ruecktaste: return QStringLiteral("Rücktaste");
-    case Tastenfeld::AltGrTaste: return QStringLiteral("Taste Alt Gr");
-    case Tastenfeld::Alttaste: return QStringLiteral("Taste Alt");
-    case Tastenfeld::LeerTaste: return QStringLiteral("Leertaste");
-    case Tastenfeld::Command1: return QStringLiteral("Systemtaste links");
-    case Tastenfeld::Command2: return QStringLiteral("Systemtaste rechts");
-    case Tastenfeld::Command3: return QStringLiteral("Kontextmenütaste");
-    case Tastenfeld::Command4: return QStringLiteral("Eingabetaste");
+        return i == 0 ? QStringLiteral("Steuerungstaste links")
+                      : QStringLiteral("Steuerungstaste rechts");
+    case Tastenfeld::LockTaste:
+        return QStringLiteral("Feststelltaste");
+    case Tastenfeld::TabTaste:
+        return QStringLiteral("Tabulatortaste");
+    case Tastenfeld::Ruecktaste:
+        return QStringLiteral("Rücktaste");
+    case Tastenfeld::AltGrTaste:
+        return QStringLiteral("Taste Alt Gr");
+    case Tastenfeld::Alttaste:
+        return QStringLiteral("Taste Alt");
+    case Tastenfeld::LeerTaste:
+        return QStringLiteral("Leertaste");
+    case Tastenfeld::Command1:
+        return QStringLiteral("Systemtaste links");
+    case Tastenfeld::Command2:
+        return QStringLiteral("Systemtaste rechts");
+    case Tastenfeld::Command3:
+        return QStringLiteral("Kontextmenütaste");
+    case Tastenfeld::Command4:
+        return QStringLiteral("Eingabetaste");
     default:
-        return QStringLiteral("Taste ") + QString::fromUtf16(p.beschriftung.data(), qsizetype(p.beschriftung.size()));
+        return QStringLiteral("Taste ") +
+               QString::fromUtf16(p.beschriftung.data(), qsizetype(p.beschriftung.size()));
     }
 }
 
@@ -64,27 +77,33 @@ void tippen::benenneFuerScreenreader()
         benenne(l, l->text());
 
     static constexpr const char16_t *fingernamen[] = {
-        u"Linker Zeigefinger", u"Linker Mittelfinger", u"Linker Ringfinger", u"Linker kleiner Finger",
-        u"Rechter kleiner Finger", u"Rechter Ringfinger", u"Rechter Mittelfinger", u"Rechter Zeigefinger"};
+        u"Linker Zeigefinger",    u"Linker Mittelfinger",    u"Linker Ringfinger",
+        u"Linker kleiner Finger", u"Rechter kleiner Finger", u"Rechter Ringfinger",
+        u"Rechter Mittelfinger",  u"Rechter Zeigefinger"};
     for (int i = 0; i <= 7; ++i)
-        benenne(Finger[i], QString::fromUtf16(fingernamen[i]), QStringLiteral("Zeigt die Tasten dieses Fingers"));
+        benenne(Finger[i], QString::fromUtf16(fingernamen[i]),
+                QStringLiteral("Zeigt die Tasten dieses Fingers"));
     static constexpr const char16_t *markernamen[] = {
-        u"linker kleiner Finger", u"linker Ringfinger", u"linker Mittelfinger", u"linker Zeigefinger",
-        u"linker Daumen", u"rechter Daumen", u"rechter Zeigefinger", u"rechter Mittelfinger",
-        u"rechter Ringfinger", u"rechter kleiner Finger"};
+        u"linker kleiner Finger", u"linker Ringfinger",    u"linker Mittelfinger",
+        u"linker Zeigefinger",    u"linker Daumen",        u"rechter Daumen",
+        u"rechter Zeigefinger",   u"rechter Mittelfinger", u"rechter Ringfinger",
+        u"rechter kleiner Finger"};
     for (int i = 0; i <= 9; ++i)
         benenne(DieFinger[i], QStringLiteral("Markierung ") + QString::fromUtf16(markernamen[i]));
 
     benenne(ZeigeTasten[0], QStringLiteral("Tasten ohne Umschalttaste zeigen"));
     benenne(ZeigeTasten[1], QStringLiteral("Tasten mit Umschalttaste zeigen"));
     benenne(EndE, QStringLiteral("Ende"), QStringLiteral("Programm verlassen"));
-    benenne(FehlerTaste, QStringLiteral("Fehler"), QStringLiteral("Fehlerzähler wieder auf 0 stellen"));
+    benenne(FehlerTaste, QStringLiteral("Fehler"),
+            QStringLiteral("Fehlerzähler wieder auf 0 stellen"));
     benenne(Wiederholen, QStringLiteral("Wiederholen"), QStringLiteral("Eine Zeile zurückgehen"));
 
     for (const Tastenplatz &p : Tastaturlayout::Tabelle) {
-        const bool nurFokus = p.taste.feld == Tastenfeld::Command1 || p.taste.feld == Tastenfeld::Command2 ||
+        const bool nurFokus = p.taste.feld == Tastenfeld::Command1 ||
+                              p.taste.feld == Tastenfeld::Command2 ||
                               p.taste.feld == Tastenfeld::Command3;
         benenne(taste(p.taste), tastenname(p),
-                nurFokus ? QStringLiteral("Zurück zur Eingabe") : QStringLiteral("Erklärt diese Taste"));
+                nurFokus ? QStringLiteral("Zurück zur Eingabe")
+                         : QStringLiteral("Erklärt diese Taste"));
     }
 }

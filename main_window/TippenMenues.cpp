@@ -41,9 +41,12 @@ void tippen::baueMenues()
     mnu_beenden = eintrag(mnu_Programm, QStringLiteral("mnu_beenden"), QStringLiteral("Beenden"));
 
     mnu_Lektionen = hauptmenue(QStringLiteral("mnu_Lektionen"), QStringLiteral("Lektionen"));
-    mnu_1bis10 = untermenue(this, mnu_Lektionen, QStringLiteral("mnu_1bis10"), QStringLiteral("1-10"));
-    mnu_11bis20 = untermenue(this, mnu_Lektionen, QStringLiteral("mnu_11bis20"), QStringLiteral("11-20"));
-    mnu_21bis30 = untermenue(this, mnu_Lektionen, QStringLiteral("mnu_21bis30"), QStringLiteral("21-30"));
+    mnu_1bis10 =
+        untermenue(this, mnu_Lektionen, QStringLiteral("mnu_1bis10"), QStringLiteral("1-10"));
+    mnu_11bis20 =
+        untermenue(this, mnu_Lektionen, QStringLiteral("mnu_11bis20"), QStringLiteral("11-20"));
+    mnu_21bis30 =
+        untermenue(this, mnu_Lektionen, QStringLiteral("mnu_21bis30"), QStringLiteral("21-30"));
     for (int i = 0; i <= 9; ++i) {
         Lektion1[i] = eintrag(mnu_1bis10, QStringLiteral("Lektion1_%1").arg(i),
                               QStringLiteral("Lek. %1").arg(i + 1, 2, 10, QLatin1Char('0')));
@@ -53,9 +56,11 @@ void tippen::baueMenues()
                               QStringLiteral("Lekt. %1").arg(i + 21));
     }
     // Kept for the texts once planned; hidden and disabled, so it never shows.
-    mnu_UebungsT = untermenue(this, mnu_Lektionen, QStringLiteral("mnu_ÜbungsT"), QStringLiteral("Übungstexte"));
+    mnu_UebungsT = untermenue(this, mnu_Lektionen, QStringLiteral("mnu_ÜbungsT"),
+                              QStringLiteral("Übungstexte"));
     for (int i = 1; i <= 3; ++i)
-        Lektion4[i] = eintrag(mnu_UebungsT, QStringLiteral("Lektion4_%1").arg(i), QStringLiteral("Text %1").arg(i));
+        Lektion4[i] = eintrag(mnu_UebungsT, QStringLiteral("Lektion4_%1").arg(i),
+                              QStringLiteral("Text %1").arg(i));
     mnu_UebungsT->menuAction()->setVisible(false);
     mnu_UebungsT->menuAction()->setEnabled(false);
     mnu_UebungsT->setEnabled(false);
@@ -80,14 +85,18 @@ void tippen::baueMenues()
         connect(a, &QAction::triggered, this, [this, adresse] { Adresse_Click(adresse); });
     };
     for (const Gruppe &g : gruppen) {
-        QMenu *m = untermenue(this, mnu_Webseiten, QString::fromUtf16(g.name), QString::fromUtf16(g.titel));
+        QMenu *m = untermenue(this, mnu_Webseiten, QString::fromUtf16(g.name),
+                              QString::fromUtf16(g.titel));
         for (const char16_t *name : g.eintraege)
             verweis(m, QString::fromUtf16(name));
     }
 
     mnu_Hilfe = hauptmenue(QStringLiteral("mnu_Hilfe"), QStringLiteral("Hilfe"));
-    mnu_Kurzanleitung = eintrag(mnu_Hilfe, QStringLiteral("mnu_Kurzanleitung"), QStringLiteral("Kurzanleitung"));
-    mnu_FingerBild = eintrag(mnu_Hilfe, QStringLiteral("mnu_FingerBild"), QStringLiteral("Finger im Bild"));
-    mnu_update = untermenue(this, mnu_Hilfe, QStringLiteral("mnu_update"), QStringLiteral("Update?"));
+    mnu_Kurzanleitung =
+        eintrag(mnu_Hilfe, QStringLiteral("mnu_Kurzanleitung"), QStringLiteral("Kurzanleitung"));
+    mnu_FingerBild =
+        eintrag(mnu_Hilfe, QStringLiteral("mnu_FingerBild"), QStringLiteral("Finger im Bild"));
+    mnu_update =
+        untermenue(this, mnu_Hilfe, QStringLiteral("mnu_update"), QStringLiteral("Update?"));
     verweis(mnu_update, QStringLiteral("mnu_Webseite"));
 }

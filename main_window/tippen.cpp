@@ -74,9 +74,12 @@ void tippen::verbinde()
     connect(FELD, &Eingabefeld::tasteRunter, this, [this] { m_uebung.FELD_KeyDown(); });
 
     for (int i = 0; i <= 9; ++i) {
-        connect(Lektion1[i], &QAction::triggered, this, [this, i] { m_uebung.LektionWaehlen(i, 0); });
-        connect(Lektion2[i], &QAction::triggered, this, [this, i] { m_uebung.LektionWaehlen(i, 10); });
-        connect(Lektion3[i], &QAction::triggered, this, [this, i] { m_uebung.LektionWaehlen(i, 20); });
+        connect(Lektion1[i], &QAction::triggered, this,
+                [this, i] { m_uebung.LektionWaehlen(i, 0); });
+        connect(Lektion2[i], &QAction::triggered, this,
+                [this, i] { m_uebung.LektionWaehlen(i, 10); });
+        connect(Lektion3[i], &QAction::triggered, this,
+                [this, i] { m_uebung.LektionWaehlen(i, 20); });
     }
     for (int i = 0; i <= 7; ++i)
         connect(Finger[i], &QPushButton::clicked, this, [this, i] { Finger_Click(i); });
@@ -92,7 +95,8 @@ void tippen::verbinde()
 
     for (const Tastenplatz &p : Tastaturlayout::Tabelle) {
         const Taste t = p.taste;
-        if (t.feld == Tastenfeld::Command1 || t.feld == Tastenfeld::Command2 || t.feld == Tastenfeld::Command3)
+        if (t.feld == Tastenfeld::Command1 || t.feld == Tastenfeld::Command2 ||
+            t.feld == Tastenfeld::Command3)
             continue;
         connect(taste(t), &QPushButton::clicked, this, [this, t] { Erklaerung_Click(t); });
     }
@@ -107,21 +111,36 @@ QPushButton *tippen::taste(Taste t) const
     auto *selbst = const_cast<tippen *>(this);
     const int i = t.index;
     switch (t.feld) {
-    case Tastenfeld::Buchstaben: return selbst->Buchstaben.enthaelt(i) ? selbst->Buchstaben[i] : nullptr;
-    case Tastenfeld::Zahlentasten: return selbst->Zahlentasten.enthaelt(i) ? selbst->Zahlentasten[i] : nullptr;
-    case Tastenfeld::Zeichentaste: return selbst->Zeichentaste.enthaelt(i) ? selbst->Zeichentaste[i] : nullptr;
-    case Tastenfeld::ShiftTaste: return selbst->ShiftTaste.enthaelt(i) ? selbst->ShiftTaste[i] : nullptr;
-    case Tastenfeld::Strgtaste: return selbst->Strgtaste.enthaelt(i) ? selbst->Strgtaste[i] : nullptr;
-    case Tastenfeld::LeerTaste: return selbst->LeerTaste.enthaelt(i) ? selbst->LeerTaste[i] : nullptr;
-    case Tastenfeld::LockTaste: return LockTaste;
-    case Tastenfeld::TabTaste: return TabTaste;
-    case Tastenfeld::Ruecktaste: return Ruecktaste;
-    case Tastenfeld::AltGrTaste: return AltGrTaste;
-    case Tastenfeld::Alttaste: return Alttaste;
-    case Tastenfeld::Command1: return Command1;
-    case Tastenfeld::Command2: return Command2;
-    case Tastenfeld::Command3: return Command3;
-    case Tastenfeld::Command4: return Command4;
+    case Tastenfeld::Buchstaben:
+        return selbst->Buchstaben.enthaelt(i) ? selbst->Buchstaben[i] : nullptr;
+    case Tastenfeld::Zahlentasten:
+        return selbst->Zahlentasten.enthaelt(i) ? selbst->Zahlentasten[i] : nullptr;
+    case Tastenfeld::Zeichentaste:
+        return selbst->Zeichentaste.enthaelt(i) ? selbst->Zeichentaste[i] : nullptr;
+    case Tastenfeld::ShiftTaste:
+        return selbst->ShiftTaste.enthaelt(i) ? selbst->ShiftTaste[i] : nullptr;
+    case Tastenfeld::Strgtaste:
+        return selbst->Strgtaste.enthaelt(i) ? selbst->Strgtaste[i] : nullptr;
+    case Tastenfeld::LeerTaste:
+        return selbst->LeerTaste.enthaelt(i) ? selbst->LeerTaste[i] : nullptr;
+    case Tastenfeld::LockTaste:
+        return LockTaste;
+    case Tastenfeld::TabTaste:
+        return TabTaste;
+    case Tastenfeld::Ruecktaste:
+        return Ruecktaste;
+    case Tastenfeld::AltGrTaste:
+        return AltGrTaste;
+    case Tastenfeld::Alttaste:
+        return Alttaste;
+    case Tastenfeld::Command1:
+        return Command1;
+    case Tastenfeld::Command2:
+        return Command2;
+    case Tastenfeld::Command3:
+        return Command3;
+    case Tastenfeld::Command4:
+        return Command4;
     }
     return nullptr;
 }
@@ -180,7 +199,8 @@ void tippen::ZeigeTasten_Click(int index)
         return;
     const auto ebene = index == 0 ? Tastenbeschriftung::Ebene::OhneUmschalt
                                   : Tastenbeschriftung::Ebene::MitUmschalt;
-    for (Tastenfeld feld : {Tastenfeld::Buchstaben, Tastenfeld::Zahlentasten, Tastenfeld::Zeichentaste}) {
+    for (Tastenfeld feld :
+         {Tastenfeld::Buchstaben, Tastenfeld::Zahlentasten, Tastenfeld::Zeichentaste}) {
         for (int i = 0; QPushButton *k = taste({feld, i}); ++i)
             k->setText(Tastenbeschriftung::beschriftung({feld, i}, ebene));
     }
@@ -243,21 +263,66 @@ void tippen::Hilfe_Click(int seite)
 
 // The exercise's view of the window.
 
-QString tippen::feldText() const { return FELD->text(); }
-void tippen::setzeFeldText(const QString &text) { FELD->setText(text); }
-bool tippen::feldAktiv() const { return FELD->isEnabled(); }
-void tippen::setzeFeldAktiv(bool aktiv) { FELD->setEnabled(aktiv); }
-void tippen::setzeFeldCursorAnsEnde() { FELD->end(false); }
-void tippen::gibFeldFokus() { FELD->setFocus(Qt::OtherFocusReason); }
-QString tippen::textFeld() const { return TextFeld->text(); }
-void tippen::setzeTextFeld(const QString &zeile) { TextFeld->setText(zeile); }
-void tippen::setzeMeinText(const QString &text) { MeinText->setText(text); }
-void tippen::setzeFelD2(const QString &text) { FelD2->setText(text); }
-void tippen::setzeFehlerTaste(const QString &text) { FehlerTaste->setText(text); }
-void tippen::setzeFenstertitel(const QString &titel) { setWindowTitle(titel); }
-void tippen::setzeWiederholenSichtbar(bool sichtbar) { Wiederholen->setVisible(sichtbar); }
-void tippen::setzeText(const QString &text) { Text->setText(Anwendung::anzeigetext(text)); }
-void tippen::markiereLernTasten(QStringView tastenCode) { MarkiereLernTasten(tastenCode); }
+QString tippen::feldText() const
+{
+    return FELD->text();
+}
+void tippen::setzeFeldText(const QString &text)
+{
+    FELD->setText(text);
+}
+bool tippen::feldAktiv() const
+{
+    return FELD->isEnabled();
+}
+void tippen::setzeFeldAktiv(bool aktiv)
+{
+    FELD->setEnabled(aktiv);
+}
+void tippen::setzeFeldCursorAnsEnde()
+{
+    FELD->end(false);
+}
+void tippen::gibFeldFokus()
+{
+    FELD->setFocus(Qt::OtherFocusReason);
+}
+QString tippen::textFeld() const
+{
+    return TextFeld->text();
+}
+void tippen::setzeTextFeld(const QString &zeile)
+{
+    TextFeld->setText(zeile);
+}
+void tippen::setzeMeinText(const QString &text)
+{
+    MeinText->setText(text);
+}
+void tippen::setzeFelD2(const QString &text)
+{
+    FelD2->setText(text);
+}
+void tippen::setzeFehlerTaste(const QString &text)
+{
+    FehlerTaste->setText(text);
+}
+void tippen::setzeFenstertitel(const QString &titel)
+{
+    setWindowTitle(titel);
+}
+void tippen::setzeWiederholenSichtbar(bool sichtbar)
+{
+    Wiederholen->setVisible(sichtbar);
+}
+void tippen::setzeText(const QString &text)
+{
+    Text->setText(Anwendung::anzeigetext(text));
+}
+void tippen::markiereLernTasten(QStringView tastenCode)
+{
+    MarkiereLernTasten(tastenCode);
+}
 
 void tippen::meldung(const QString &text)
 {

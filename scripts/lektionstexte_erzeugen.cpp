@@ -115,7 +115,8 @@ int main(int argc, char **argv)
             const int erwartet = int(lektionen.size()) + 1;
             const std::string nummer = roh.substr(9, roh.size() > 10 ? roh.size() - 10 : 0);
             if (roh.back() != ']' || nummer != std::to_string(erwartet)) {
-                melde(dateizeile, "\"" + roh + "\" steht, wo [Lektion " + std::to_string(erwartet) + "] beginnen sollte");
+                melde(dateizeile, "\"" + roh + "\" steht, wo [Lektion " + std::to_string(erwartet) +
+                                      "] beginnen sollte");
                 break;
             }
             lektionen.emplace_back();
@@ -125,7 +126,8 @@ int main(int argc, char **argv)
             continue; // commentary before the first lesson, and blank separators
         const int lektion = int(lektionen.size());
         const int zeile = int(lektionen.back().size()) + 1;
-        const std::string ort = "Lektion " + std::to_string(lektion) + ", Zeile " + std::to_string(zeile) + ": ";
+        const std::string ort =
+            "Lektion " + std::to_string(lektion) + ", Zeile " + std::to_string(zeile) + ": ";
         const std::optional<std::u32string> text = dekodiere(roh);
         if (!text) {
             melde(dateizeile, ort + "kein gültiges UTF-8");
@@ -133,8 +135,9 @@ int main(int argc, char **argv)
         }
         const int laenge = int(text->size());
         if (laenge < MindestLaenge || laenge > HoechstLaenge)
-            melde(dateizeile, ort + std::to_string(laenge) + " Zeichen, erlaubt sind " + std::to_string(MindestLaenge)
-                                  + " bis " + std::to_string(HoechstLaenge));
+            melde(dateizeile, ort + std::to_string(laenge) + " Zeichen, erlaubt sind " +
+                                  std::to_string(MindestLaenge) + " bis " +
+                                  std::to_string(HoechstLaenge));
         if (text->front() == U' ' || text->back() == U' ')
             melde(dateizeile, ort + "Leerzeichen am Anfang oder Ende");
         for (char32_t c : *text) {
@@ -148,12 +151,13 @@ int main(int argc, char **argv)
 
     if (fehler.empty()) {
         if (int(lektionen.size()) != AnzahlLektionen)
-            melde(dateizeile, "es gibt " + std::to_string(lektionen.size()) + " Lektionen statt "
-                                  + std::to_string(AnzahlLektionen));
+            melde(dateizeile, "es gibt " + std::to_string(lektionen.size()) + " Lektionen statt " +
+                                  std::to_string(AnzahlLektionen));
         for (std::size_t i = 0; i < lektionen.size(); ++i) {
             if (lektionen[i].size() != ZeilenJeLektion)
-                fehler.push_back(quelle + ": Lektion " + std::to_string(i + 1) + " hat " + std::to_string(lektionen[i].size())
-                                 + " Zeilen statt " + std::to_string(ZeilenJeLektion));
+                fehler.push_back(quelle + ": Lektion " + std::to_string(i + 1) + " hat " +
+                                 std::to_string(lektionen[i].size()) + " Zeilen statt " +
+                                 std::to_string(ZeilenJeLektion));
         }
     }
     if (!fehler.empty()) {
@@ -163,10 +167,12 @@ int main(int argc, char **argv)
     }
 
     std::ostringstream out;
-    out << "// Generated from lessons/lektionen.txt at build time. Edit that file, not this one.\n\n"
+    out << "// Generated from lessons/lektionen.txt at build time. Edit that file, not this "
+           "one.\n\n"
         << "#include \"lessons/Lektionstexte.h\"\n\n"
         << "namespace {\n\n"
-        << "constexpr const char16_t *Zeilen[" << AnzahlLektionen << "][" << ZeilenJeLektion << "] = {\n";
+        << "constexpr const char16_t *Zeilen[" << AnzahlLektionen << "][" << ZeilenJeLektion
+        << "] = {\n";
     for (const auto &lektion : lektionen) {
         out << "    {\n";
         for (const auto &zeile : lektion)
@@ -175,7 +181,8 @@ int main(int argc, char **argv)
     }
     out << "};\n\n} // namespace\n\n"
         << "QString Lektionstexte::zeile(int lektion, int zeile)\n{\n"
-        << "    if (lektion < 1 || lektion > AnzahlLektionen || zeile < 1 || zeile > ZeilenJeLektion)\n"
+        << "    if (lektion < 1 || lektion > AnzahlLektionen || zeile < 1 || zeile > "
+           "ZeilenJeLektion)\n"
         << "        return {};\n"
         << "    return QString::fromUtf16(Zeilen[lektion - 1][zeile - 1]);\n}\n";
 

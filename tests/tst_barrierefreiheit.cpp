@@ -34,7 +34,8 @@ QStringList ohneNamen(QWidget *fenster)
         if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
             continue;
         if (name(w).trimmed().isEmpty())
-            fehlend << QStringLiteral("%1 %2").arg(QString::fromLatin1(w->metaObject()->className()), w->objectName());
+            fehlend << QStringLiteral("%1 %2").arg(
+                QString::fromLatin1(w->metaObject()->className()), w->objectName());
     }
     return fehlend;
 }
@@ -48,7 +49,8 @@ class TstBarrierefreiheit : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans"));
     }
 
     void jedesSteuerelementHatEinenNamen()
@@ -99,7 +101,8 @@ private Q_SLOTS:
         }
         for (QPushButton *k : haupt.client()->findChildren<QPushButton *>()) {
             if (k->isVisible())
-                QVERIFY2(erreicht.contains(k) && (k->focusPolicy() & Qt::TabFocus), qPrintable(k->objectName()));
+                QVERIFY2(erreicht.contains(k) && (k->focusPolicy() & Qt::TabFocus),
+                         qPrintable(k->objectName()));
         }
     }
 };

@@ -33,7 +33,8 @@ private Q_SLOTS:
         QTest::newRow("unten") << haupt << xga << 3 << QPoint(72, 53);
         QTest::newRow("mitte") << haupt << xga << 4 << QPoint(72, 27);
         // Halves of odd sizes are kept until the end, not cut on the way.
-        QTest::newRow("ungerade") << QRect(0, 0, 301, 201) << QSize(800, 600) << 4 << QPoint(250, 200);
+        QTest::newRow("ungerade") << QRect(0, 0, 301, 201) << QSize(800, 600) << 4
+                                  << QPoint(250, 200);
         QTest::newRow("zu gross") << QRect(0, 0, 1200, 900) << xga << 4 << QPoint(-88, -66);
         QTest::newRow("zu breit rechts") << QRect(0, 0, 1200, 100) << xga << 1 << QPoint(-176, 334);
     }
@@ -141,7 +142,8 @@ private Q_SLOTS:
         QWidget besitzer;
         BrowserAufrufen(&besitzer, QStringLiteral("https://fingalo.example.org/"), u.browser);
         QCOMPARE(u.browser.aufrufe.size(), 1);
-        QCOMPARE(u.browser.aufrufe[0].adresse, QUrl(QStringLiteral("https://fingalo.example.org/")));
+        QCOMPARE(u.browser.aufrufe[0].adresse,
+                 QUrl(QStringLiteral("https://fingalo.example.org/")));
         QCOMPARE(u.browser.aufrufe[0].zeigerWaehrenddessen, std::optional(Qt::WaitCursor));
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(u.meldungen.eintraege.isEmpty());

@@ -43,8 +43,7 @@ class TstHauptfensterLayout : public QObject
     std::unique_ptr<tippen> fenster;
     QImage bild;
 
-    template <typename T = QWidget>
-    T *ctrl(const char *name)
+    template <typename T = QWidget> T *ctrl(const char *name)
     {
         auto *w = fenster->client()->findChild<T *>(QString::fromUtf8(name));
         if (!w)
@@ -55,7 +54,8 @@ class TstHauptfensterLayout : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans"));
         fenster = std::make_unique<tippen>(umgebung.umgebung());
         fenster->Show();
         QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
@@ -70,22 +70,112 @@ private Q_SLOTS:
             {"Bezeichnung1_0", {120, 77, 89, 17}, "linke Hand", "", 12, false, 0},
             {"Bezeichnung1_1", {664, 77, 113, 17}, "rechte Hand", "", 12, false, 0},
             {"Bezeichnung1_2", {352, 80, 217, 17}, "Die aktiven Finger", "", 12, false, 0},
-            {"Finger_3", {24, 96, 67, 53}, "Kleiner", "  was macht der kleine Finger.  ", 12, false, qRgb(0xC0, 0xFF, 0xC0)},
-            {"Finger_2", {96, 96, 67, 53}, "Ring", "  was macht der Ringfinger.  ", 12, false, qRgb(0xC0, 0xFF, 0xC0)},
-            {"Finger_1", {168, 96, 67, 53}, "Mittel", "  was macht der Mittelfinger.  ", 12, false, qRgb(0xC0, 0xFF, 0xC0)},
-            {"Finger_0", {240, 96, 67, 53}, "Zeige", "  was macht der Zeigefinger.  ", 12, false, qRgb(0xC0, 0xFF, 0xC0)},
-            {"Finger_7", {576, 96, 67, 53}, "Zeige", "  was macht der Zeigefinger.  ", 12, false, qRgb(0xC0, 0xFF, 0xC0)},
-            {"Finger_6", {648, 96, 67, 53}, "Mittel", "  was macht der Mittelfinger.  ", 12, false, qRgb(0xC0, 0xFF, 0xC0)},
-            {"Finger_5", {720, 96, 67, 53}, "Ring", "  was macht der Ringfinger.  ", 12, false, qRgb(0xC0, 0xFF, 0xC0)},
-            {"Finger_4", {792, 96, 67, 53}, "Kleiner", "  was macht der kleine Finger.  ", 12, false, qRgb(0xC0, 0xFF, 0xC0)},
-            {"ZeigeTasten_0", {24, 152, 193, 41}, "ohne Umschalttaste", " ohne Umschalttaste ", 12, false, qRgb(0xC0, 0xFF, 0xC0)},
-            {"ZeigeTasten_1", {24, 192, 193, 41}, "mit Umschalttaste", " mit Umschalttaste ", 12, false, qRgb(0xC0, 0xFF, 0xC0)},
-            {"EndE", {224, 152, 121, 41}, "&ENDE", "  Programm verlassen.  ", 9.75, true, qRgb(0xFF, 0xC0, 0xC0)},
-            {"FehlerTaste", {224, 192, 121, 41}, "Fehler &0", "  Fehler wieder auf 0 stellen.  ", 12, false, qRgb(0xC0, 0xC0, 0xFF)},
-            {"Wiederholen", {576, 152, 281, 41}, "&Wiederholen", "Beendete Lektion wiederholen.", 12, false, qRgb(0xC0, 0xFF, 0xFF)},
-            {"FelD2", {576, 197, 281, 39}, "Lektion", "  Lektion / Zeile  ", 20.25, false, qRgb(0xFF, 0xFF, 0x80)},
+            {"Finger_3",
+             {24, 96, 67, 53},
+             "Kleiner",
+             "  was macht der kleine Finger.  ",
+             12,
+             false,
+             qRgb(0xC0, 0xFF, 0xC0)},
+            {"Finger_2",
+             {96, 96, 67, 53},
+             "Ring",
+             "  was macht der Ringfinger.  ",
+             12,
+             false,
+             qRgb(0xC0, 0xFF, 0xC0)},
+            {"Finger_1",
+             {168, 96, 67, 53},
+             "Mittel",
+             "  was macht der Mittelfinger.  ",
+             12,
+             false,
+             qRgb(0xC0, 0xFF, 0xC0)},
+            {"Finger_0",
+             {240, 96, 67, 53},
+             "Zeige",
+             "  was macht der Zeigefinger.  ",
+             12,
+             false,
+             qRgb(0xC0, 0xFF, 0xC0)},
+            {"Finger_7",
+             {576, 96, 67, 53},
+             "Zeige",
+             "  was macht der Zeigefinger.  ",
+             12,
+             false,
+             qRgb(0xC0, 0xFF, 0xC0)},
+            {"Finger_6",
+             {648, 96, 67, 53},
+             "Mittel",
+             "  was macht der Mittelfinger.  ",
+             12,
+             false,
+             qRgb(0xC0, 0xFF, 0xC0)},
+            {"Finger_5",
+             {720, 96, 67, 53},
+             "Ring",
+             "  was macht der Ringfinger.  ",
+             12,
+             false,
+             qRgb(0xC0, 0xFF, 0xC0)},
+            {"Finger_4",
+             {792, 96, 67, 53},
+             "Kleiner",
+             "  was macht der kleine Finger.  ",
+             12,
+             false,
+             qRgb(0xC0, 0xFF, 0xC0)},
+            {"ZeigeTasten_0",
+             {24, 152, 193, 41},
+             "ohne Umschalttaste",
+             " ohne Umschalttaste ",
+             12,
+             false,
+             qRgb(0xC0, 0xFF, 0xC0)},
+            {"ZeigeTasten_1",
+             {24, 192, 193, 41},
+             "mit Umschalttaste",
+             " mit Umschalttaste ",
+             12,
+             false,
+             qRgb(0xC0, 0xFF, 0xC0)},
+            {"EndE",
+             {224, 152, 121, 41},
+             "&ENDE",
+             "  Programm verlassen.  ",
+             9.75,
+             true,
+             qRgb(0xFF, 0xC0, 0xC0)},
+            {"FehlerTaste",
+             {224, 192, 121, 41},
+             "Fehler &0",
+             "  Fehler wieder auf 0 stellen.  ",
+             12,
+             false,
+             qRgb(0xC0, 0xC0, 0xFF)},
+            {"Wiederholen",
+             {576, 152, 281, 41},
+             "&Wiederholen",
+             "Beendete Lektion wiederholen.",
+             12,
+             false,
+             qRgb(0xC0, 0xFF, 0xFF)},
+            {"FelD2",
+             {576, 197, 281, 39},
+             "Lektion",
+             "  Lektion / Zeile  ",
+             20.25,
+             false,
+             qRgb(0xFF, 0xFF, 0x80)},
             {"Text", {24, 584, 833, 93}, "TEXT ZUR LEKTION", "", 12, false, qRgb(0xE0, 0xE0, 0xE0)},
-            {"Command4", {784, 344, 65, 109}, "", " Die Eingabetaste: Enter ", 18, false, qRgb(0xF2, 0xEC, 0xD5)},
+            {"Command4",
+             {784, 344, 65, 109},
+             "",
+             " Die Eingabetaste: Enter ",
+             18,
+             false,
+             qRgb(0xF2, 0xEC, 0xD5)},
             {"Rücktaste", {760, 288, 89, 53}, "", "", 18, false, qRgb(0xF2, 0xEC, 0xD5)},
             {"TabTaste", {32, 344, 69, 53}, "", "", 18, false, qRgb(0xF2, 0xEC, 0xD5)},
             {"LockTaste", {32, 400, 76, 53}, "", "", 18, false, qRgb(0xF2, 0xEC, 0xD5)},
@@ -121,15 +211,16 @@ private Q_SLOTS:
         if (auto *b = qobject_cast<QAbstractButton *>(w)) {
             QCOMPARE(b->text(), QString::fromUtf8(e.text));
             const QByteArray n(e.name);
-            const bool zeigehand = n.startsWith("Finger") || n.startsWith("ZeigeTasten") || n == "EndE" ||
-                                   n == "FehlerTaste" || n == "Wiederholen";
+            const bool zeigehand = n.startsWith("Finger") || n.startsWith("ZeigeTasten") ||
+                                   n == "EndE" || n == "FehlerTaste" || n == "Wiederholen";
             QCOMPARE(b->cursor().shape(), zeigehand ? Qt::BitmapCursor : Qt::ArrowCursor);
         }
         if (e.hintergrund)
             QCOMPARE(farbeIn(bild, w->geometry().topLeft() + QPoint(5, 5)).rgb(), e.hintergrund);
     }
 
-    // Character keys: five rows on a 56 px pitch, each array index where the key index scheme puts it.
+    // Character keys: five rows on a 56 px pitch, each array index where the key index scheme puts
+    // it.
     void zeichentasten()
     {
         auto pruefe = [&](const QString &name, int links, int oben, const QString &text) {
@@ -145,21 +236,25 @@ private Q_SLOTS:
         for (int i = 0; i <= 10; ++i)
             pruefe(QStringLiteral("Buchstaben_%1").arg(i), 104 + 56 * i, 344, buchstaben.mid(i, 1));
         for (int i = 11; i <= 21; ++i)
-            pruefe(QStringLiteral("Buchstaben_%1").arg(i), 112 + 56 * (i - 11), 400, buchstaben.mid(i, 1));
+            pruefe(QStringLiteral("Buchstaben_%1").arg(i), 112 + 56 * (i - 11), 400,
+                   buchstaben.mid(i, 1));
         for (int i = 22; i <= 28; ++i)
-            pruefe(QStringLiteral("Buchstaben_%1").arg(i), 144 + 56 * (i - 22), 456, buchstaben.mid(i, 1));
+            pruefe(QStringLiteral("Buchstaben_%1").arg(i), 144 + 56 * (i - 22), 456,
+                   buchstaben.mid(i, 1));
         for (int d = 1; d <= 9; ++d)
-            pruefe(QStringLiteral("Zahlentasten_%1").arg(d), 88 + 56 * (d - 1), 288, QString::number(d));
+            pruefe(QStringLiteral("Zahlentasten_%1").arg(d), 88 + 56 * (d - 1), 288,
+                   QString::number(d));
         pruefe(QStringLiteral("Zahlentasten_0"), 592, 288, QStringLiteral("0"));
         const struct
         {
             int index, links, oben;
             const char16_t *text;
-        } zeichen[] = {{0, 648, 288, u"ß"}, {1, 704, 288, u"´"}, {2, 720, 344, u"+"}, {3, 536, 456, u","},
-                       {4, 592, 456, u"."}, {5, 648, 456, u"-"}, {6, 88, 456, u"<"},  {7, 728, 400, u"#"},
-                       {8, 32, 288, u"^"}};
+        } zeichen[] = {{0, 648, 288, u"ß"}, {1, 704, 288, u"´"}, {2, 720, 344, u"+"},
+                       {3, 536, 456, u","}, {4, 592, 456, u"."}, {5, 648, 456, u"-"},
+                       {6, 88, 456, u"<"},  {7, 728, 400, u"#"}, {8, 32, 288, u"^"}};
         for (const auto &z : zeichen)
-            pruefe(QStringLiteral("Zeichentaste_%1").arg(z.index), z.links, z.oben, QString::fromUtf16(z.text));
+            pruefe(QStringLiteral("Zeichentaste_%1").arg(z.index), z.links, z.oben,
+                   QString::fromUtf16(z.text));
         // The arrays themselves are indexed the same way.
         QCOMPARE(fenster->Buchstaben[11]->objectName(), QStringLiteral("Buchstaben_11"));
         QCOMPARE(fenster->LeerTaste[2]->text(), QStringLiteral("leer"));
@@ -186,7 +281,8 @@ private Q_SLOTS:
 
         QCOMPARE(fenster->TextFeld->geometry(), QRect(16, 8, 841, 31));
         QCOMPARE(farbeIn(bild, {18, 10}).rgb(), qRgb(0xFD, 0xFB, 0xEC));
-        QCOMPARE(fenster->TextFeld->toolTip(), QStringLiteral("  Alles was hier steht muss man \"abtippen\".  "));
+        QCOMPARE(fenster->TextFeld->toolTip(),
+                 QStringLiteral("  Alles was hier steht muss man \"abtippen\".  "));
 
         QLineEdit *feld = fenster->FELD;
         QCOMPARE(feld->geometry(), QRect(24, 240, 833, 37));
@@ -209,21 +305,24 @@ private Q_SLOTS:
 
     void fokusfolge()
     {
-        QStringList erwartet{QStringLiteral("FELD"), QStringLiteral("FehlerTaste"), QStringLiteral("EndE")};
+        QStringList erwartet{QStringLiteral("FELD"), QStringLiteral("FehlerTaste"),
+                             QStringLiteral("EndE")};
         for (int i = 0; i <= 28; ++i)
             erwartet << QStringLiteral("Buchstaben_%1").arg(i);
         for (int d : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0})
             erwartet << QStringLiteral("Zahlentasten_%1").arg(d);
         for (int i : {8, 0, 1, 2, 3, 4, 5, 6, 7})
             erwartet << QStringLiteral("Zeichentaste_%1").arg(i);
-        erwartet << QStringLiteral("Alttaste") << QStringLiteral("Strgtaste_0") << QStringLiteral("Strgtaste_1")
-                 << QStringLiteral("ShiftTaste_0") << QStringLiteral("ShiftTaste_1") << QStringLiteral("Rücktaste")
-                 << QStringLiteral("LockTaste") << QStringLiteral("LeerTaste_2") << QStringLiteral("AltGrTaste")
-                 << QStringLiteral("TabTaste");
+        erwartet << QStringLiteral("Alttaste") << QStringLiteral("Strgtaste_0")
+                 << QStringLiteral("Strgtaste_1") << QStringLiteral("ShiftTaste_0")
+                 << QStringLiteral("ShiftTaste_1") << QStringLiteral("Rücktaste")
+                 << QStringLiteral("LockTaste") << QStringLiteral("LeerTaste_2")
+                 << QStringLiteral("AltGrTaste") << QStringLiteral("TabTaste");
         for (int i : {0, 1, 2, 3, 7, 4, 5, 6})
             erwartet << QStringLiteral("Finger_%1").arg(i);
-        erwartet << QStringLiteral("ZeigeTasten_0") << QStringLiteral("ZeigeTasten_1") << QStringLiteral("Command1")
-                 << QStringLiteral("Command2") << QStringLiteral("Command3") << QStringLiteral("Command4")
+        erwartet << QStringLiteral("ZeigeTasten_0") << QStringLiteral("ZeigeTasten_1")
+                 << QStringLiteral("Command1") << QStringLiteral("Command2")
+                 << QStringLiteral("Command3") << QStringLiteral("Command4")
                  << QStringLiteral("Wiederholen");
         QStringList gefunden;
         QWidget *w = fenster->FELD;
@@ -247,11 +346,13 @@ private Q_SLOTS:
             return t;
         };
         QMenuBar *leiste = fenster->menuBar();
-        QCOMPARE(titel(leiste->actions()), QStringList({QStringLiteral("Programm"), QStringLiteral("Lektionen"),
-                                                         QStringLiteral("Webseiten"), QStringLiteral("Hilfe")}));
+        QCOMPARE(titel(leiste->actions()),
+                 QStringList({QStringLiteral("Programm"), QStringLiteral("Lektionen"),
+                              QStringLiteral("Webseiten"), QStringLiteral("Hilfe")}));
         QCOMPARE(titel(fenster->mnu_Programm->actions()), QStringList{QStringLiteral("Beenden")});
         QCOMPARE(titel(fenster->mnu_Lektionen->actions()),
-                 QStringList({QStringLiteral("1-10"), QStringLiteral("11-20"), QStringLiteral("21-30")}));
+                 QStringList(
+                     {QStringLiteral("1-10"), QStringLiteral("11-20"), QStringLiteral("21-30")}));
         QCOMPARE(fenster->mnu_Lektionen->actions().size(), 4);
         QVERIFY(!fenster->mnu_UebungsT->menuAction()->isVisible());
         QVERIFY(!fenster->mnu_UebungsT->menuAction()->isEnabled());
@@ -264,14 +365,16 @@ private Q_SLOTS:
         QCOMPARE(fenster->Lektion3[0]->text(), QStringLiteral("Lekt. 21"));
         QCOMPARE(fenster->Lektion3[9]->text(), QStringLiteral("Lekt. 30"));
         QCOMPARE(titel(fenster->mnu_Webseiten->actions()),
-                 QStringList({QStringLiteral("Musik"), QStringLiteral("Kunst"), QStringLiteral("Spiele"),
-                              QStringLiteral("kostenlose Software")}));
+                 QStringList({QStringLiteral("Musik"), QStringLiteral("Kunst"),
+                              QStringLiteral("Spiele"), QStringLiteral("kostenlose Software")}));
         const QList<int> anzahl{2, 2, 2, 3};
         for (int i = 0; i < 4; ++i)
             QCOMPARE(fenster->mnu_Webseiten->actions()[i]->menu()->actions().size(), anzahl[i]);
         QCOMPARE(titel(fenster->mnu_Hilfe->actions()),
-                 QStringList({QStringLiteral("Kurzanleitung"), QStringLiteral("Finger im Bild"), QStringLiteral("Update?")}));
-        QCOMPARE(titel(fenster->mnu_update->actions()), QStringList{QStringLiteral("Fingalo Webseite")});
+                 QStringList({QStringLiteral("Kurzanleitung"), QStringLiteral("Finger im Bild"),
+                              QStringLiteral("Update?")}));
+        QCOMPARE(titel(fenster->mnu_update->actions()),
+                 QStringList{QStringLiteral("Fingalo Webseite")});
     }
 
 private:

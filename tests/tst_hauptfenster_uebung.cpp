@@ -47,10 +47,11 @@ class TstHauptfensterUebung : public QObject
     }
     static QString falschMeldung(const QString &erwartet, const QString &getippt)
     {
-        return QStringLiteral("Es sollte das Zeichen {%1} eingegeben werden.\rSie haben das Zeichen {%2} "
-                              "eingegeben.\r\rBitte geben Sie das richtige Zeichen ein. Nehmen Sie den "
-                              "richtigen Finger und ...\r... vorher mit dem rechten kleinen Finger die "
-                              "Eingabetaste betätigen um dieses OK zu bestätigen.")
+        return QStringLiteral(
+                   "Es sollte das Zeichen {%1} eingegeben werden.\rSie haben das Zeichen {%2} "
+                   "eingegeben.\r\rBitte geben Sie das richtige Zeichen ein. Nehmen Sie den "
+                   "richtigen Finger und ...\r... vorher mit dem rechten kleinen Finger die "
+                   "Eingabetaste betätigen um dieses OK zu bestätigen.")
             .arg(erwartet, getippt);
     }
 
@@ -111,7 +112,8 @@ private Q_SLOTS:
         lektion(1);
         QCOMPARE(f->zustand().LektionNr, 0);
         QCOMPARE(f->zustand().ZeileNr, 2);
-        QCOMPARE(f->TextFeld->text(), QStringLiteral("ffff ffff ffff ffff ffff ffff ffff ffff ffff"));
+        QCOMPARE(f->TextFeld->text(),
+                 QStringLiteral("ffff ffff ffff ffff ffff ffff ffff ffff ffff"));
         QCOMPARE(f->FelD2->text(), QStringLiteral("Lekt.: 1, Zeile:  1"));
         QVERIFY(f->Text->text().startsWith(QStringLiteral("Grundstellung: ")));
         QVERIFY(f->FELD->text().isEmpty());
@@ -121,22 +123,25 @@ private Q_SLOTS:
         QCOMPARE(f->MeinText->text(), QStringLiteral("_"));
 
         lektion(3);
-        QCOMPARE(f->Text->text(),
-                 QStringLiteral("Zusätzliche Tasten für die Zeigefinger: gh.\nMit Umschalttaste: GH."));
+        QCOMPARE(
+            f->Text->text(),
+            QStringLiteral("Zusätzliche Tasten für die Zeigefinger: gh.\nMit Umschalttaste: GH."));
         lektion(11);
         QCOMPARE(f->zustand().LektionNr, 10);
         lektion(30);
         QCOMPARE(f->zustand().LektionNr, 29);
         QVERIFY(f->Text->text().startsWith(QStringLiteral("Alle Zeichen wurden gelernt.")));
         // The title is the business of completed lines only.
-        QCOMPARE(f->windowTitle(), QStringLiteral("10-Finger Fingalo 3  ·  2019 bis 2026  ·  vom Fingalo-Team"));
+        QCOMPARE(f->windowTitle(),
+                 QStringLiteral("10-Finger Fingalo 3  ·  2019 bis 2026  ·  vom Fingalo-Team"));
     }
 
     void falscheZeichen()
     {
         lektion(1);
         tippe(QStringLiteral("x"));
-        QCOMPARE(meldungstexte(), QStringList{falschMeldung(QStringLiteral("f"), QStringLiteral("x"))});
+        QCOMPARE(meldungstexte(),
+                 QStringList{falschMeldung(QStringLiteral("f"), QStringLiteral("x"))});
         QCOMPARE(u->meldungen.eintraege.first().titel, QStringLiteral("10-Finger Fingalo"));
         QCOMPARE(u->meldungen.eintraege.first().symbol, Meldungen::Symbol::Keins);
         QVERIFY(f->FELD->text().isEmpty());
@@ -177,7 +182,8 @@ private Q_SLOTS:
         tippeZeilen(2, 1, 15);
         QVERIFY(u->meldungen.eintraege.isEmpty());
         QCOMPARE(f->windowTitle(), QStringLiteral("Lektion: 2- Fehlerfrei:  15 von 15 Reihen."));
-        QCOMPARE(f->FELD->text(), QString(40, QLatin1Char(' ')) + QStringLiteral("- Lektion auswählen -"));
+        QCOMPARE(f->FELD->text(),
+                 QString(40, QLatin1Char(' ')) + QStringLiteral("- Lektion auswählen -"));
         QVERIFY(!f->FELD->isEnabled());
         QCOMPARE(f->TextFeld->text(), QStringLiteral("Lektion beendet"));
         QCOMPARE(f->Text->text(), QStringLiteral("\n\n--- NEUE LEKTION WÄHLEN ---"));
@@ -211,7 +217,8 @@ private Q_SLOTS:
         QCOMPARE(f->TextFeld->text(), Lektionstexte::zeile(1, 2));
         QCOMPARE(f->zustand().FehlerfreiZahl, 0);
         QCOMPARE(f->FELD->text(), QLatin1Char('x') + zeile.left(zeile.size() - 1));
-        QCOMPARE(f->windowTitle(), QStringLiteral("10-Finger Fingalo 3  ·  2019 bis 2026  ·  vom Fingalo-Team"));
+        QCOMPARE(f->windowTitle(),
+                 QStringLiteral("10-Finger Fingalo 3  ·  2019 bis 2026  ·  vom Fingalo-Team"));
     }
 
     // Pasted text: trailing wrong characters go one by one, each with its message; a wrong
@@ -220,8 +227,9 @@ private Q_SLOTS:
     {
         lektion(1);
         f->FELD->insert(QStringLiteral("ffxy"));
-        QCOMPARE(meldungstexte(), QStringList({falschMeldung(QStringLiteral("f"), QStringLiteral("y")),
-                                               falschMeldung(QStringLiteral("f"), QStringLiteral("x"))}));
+        QCOMPARE(meldungstexte(),
+                 QStringList({falschMeldung(QStringLiteral("f"), QStringLiteral("y")),
+                              falschMeldung(QStringLiteral("f"), QStringLiteral("x"))}));
         QCOMPARE(f->FELD->text(), QStringLiteral("ff"));
         QCOMPARE(f->FehlerTaste->text(), QStringLiteral("F.:  2"));
         QCOMPARE(f->MeinText->text(), QStringLiteral("_ff"));
@@ -267,7 +275,8 @@ private Q_SLOTS:
         QVERIFY(u->meldungen.eintraege.isEmpty());
         QCOMPARE(f->FELD->text(), QStringLiteral("eé"));
         tippe(QStringLiteral("´"));
-        QCOMPARE(meldungstexte(), QStringList{falschMeldung(QStringLiteral(" "), QStringLiteral("´"))});
+        QCOMPARE(meldungstexte(),
+                 QStringList{falschMeldung(QStringLiteral(" "), QStringLiteral("´"))});
         QCOMPARE(f->FELD->text(), QStringLiteral("eé"));
     }
 

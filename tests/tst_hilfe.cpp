@@ -35,7 +35,8 @@ class TstHilfe : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans"));
     }
 
     void init()
@@ -68,21 +69,28 @@ private Q_SLOTS:
                                 << QString::fromUtf8(anfang) << absaetze;
         };
         using enum Tastenfeld;
-        zeile("AltGr", AltGrTaste, 0, "Die AltGr-Taste", info, "Die AltGr-Taste dient dazu besondere Zeichen (@²³µ{[]}\\~|)", 3);
+        zeile("AltGr", AltGrTaste, 0, "Die AltGr-Taste", info,
+              "Die AltGr-Taste dient dazu besondere Zeichen (@²³µ{[]}\\~|)", 3);
         zeile("Alt", Alttaste, 0, "ALTERNATIVTASTE", info, "Die Alt-Taste dient dazu", 3);
         zeile("Q", Buchstaben, 0, "Die Buchstaben", info, "Um sehen zu können welchen Finger", 1);
         zeile("M", Buchstaben, 28, "Die Buchstaben", info, "Um sehen zu können welchen Finger", 1);
         zeile("Enter", Command4, 0, "EINGABETASTE", info, "Mit der Eingabetaste (Enter)", 1);
         zeile("Leertaste", LeerTaste, 2, "LEERTASTE", info, "Es wird empfohlen die Leertaste", 1);
-        zeile("Feststell", LockTaste, 0, "FESTSTELLTASTE", info, "Die Feststelltaste dient dazu,", 3);
+        zeile("Feststell", LockTaste, 0, "FESTSTELLTASTE", info, "Die Feststelltaste dient dazu,",
+              3);
         zeile("Ruecktaste", Ruecktaste, 0, "RÜCKTASTE", info, "Mit der Rücktaste kann man", 1);
-        zeile("Umschalt links", ShiftTaste, 0, "UMSCHALTTASTE", info, "Die Umschalttaste dient dazu", 3);
-        zeile("Umschalt rechts", ShiftTaste, 1, "UMSCHALTTASTE", info, "Die Umschalttaste dient dazu", 3);
+        zeile("Umschalt links", ShiftTaste, 0, "UMSCHALTTASTE", info,
+              "Die Umschalttaste dient dazu", 3);
+        zeile("Umschalt rechts", ShiftTaste, 1, "UMSCHALTTASTE", info,
+              "Die Umschalttaste dient dazu", 3);
         zeile("Strg links", Strgtaste, 0, "STEUERUNGSTASTEN", info, "Die Steuerungstaste dient", 7);
-        zeile("Strg rechts", Strgtaste, 1, "STEUERUNGSTASTEN", info, "Die Steuerungstaste dient", 7);
+        zeile("Strg rechts", Strgtaste, 1, "STEUERUNGSTASTEN", info, "Die Steuerungstaste dient",
+              7);
         zeile("Tab", TabTaste, 0, "TABULATOR", info, "Die Tabulator-Taste dient", 3);
-        zeile("Ziffer 0", Zahlentasten, 0, "Die Zahlentasten", info, "Um sehen zu können welchen Finger", 3);
-        zeile("Ziffer 9", Zahlentasten, 9, "Die Zahlentasten", info, "Um sehen zu können welchen Finger", 3);
+        zeile("Ziffer 0", Zahlentasten, 0, "Die Zahlentasten", info,
+              "Um sehen zu können welchen Finger", 3);
+        zeile("Ziffer 9", Zahlentasten, 9, "Die Zahlentasten", info,
+              "Um sehen zu können welchen Finger", 3);
         zeile("ß", Zeichentaste, 0, "10-Finger Fingalo", int(Symbol::Keins), "Zeichentaste", 1);
         zeile("^", Zeichentaste, 8, "10-Finger Fingalo", int(Symbol::Keins), "Zeichentaste", 1);
     }
@@ -122,8 +130,9 @@ private Q_SLOTS:
         QCOMPARE(teile[3], QStringLiteral("Strg und U = Unterstreichen ( in MS-Word geändert )"));
         QCOMPARE(teile[4], QStringLiteral("Strg und B = Blocksatz ( in MS-Word geändert )"));
         QCOMPARE(teile[5], QString());
-        QCOMPARE(teile[6], QStringLiteral("Die Strg-Taste muss, wie die Umschalt- und ALt-Taste immer zuerst "
-                                          "gedrückt und festgehalten werden."));
+        QCOMPARE(teile[6],
+                 QStringLiteral("Die Strg-Taste muss, wie die Umschalt- und ALt-Taste immer zuerst "
+                                "gedrückt und festgehalten werden."));
     }
 
     void ohneLektionBleibtDerFokusAufDerTaste()
@@ -158,7 +167,8 @@ private Q_SLOTS:
         }
         QCOMPARE(QSet<QString>(adressen.begin(), adressen.end()).size(), Weblinks::Anzahl);
         QVERIFY(u->meldungen.eintraege.isEmpty());
-        QCOMPARE(Weblinks::eintrag(QStringLiteral("mnu_Webseite")).beschriftung, QStringLiteral("Fingalo Webseite"));
+        QCOMPARE(Weblinks::eintrag(QStringLiteral("mnu_Webseite")).beschriftung,
+                 QStringLiteral("Fingalo Webseite"));
         QCOMPARE(Weblinks::eintrag(QStringLiteral("mnu_Fingalo")).adresse.host(),
                  Weblinks::eintrag(QStringLiteral("mnu_Webseite")).adresse.host());
     }
@@ -197,8 +207,9 @@ private Q_SLOTS:
         QCOMPARE(eins.seite(), 1);
         QCOMPARE(eins.seiten()->tabText(0), QStringLiteral("&Kurzanleitung"));
         const QString anleitung = eins.findChild<QTextBrowser *>()->toPlainText();
-        for (const char *stichwort : {"Lektionen", "gelbe Zeile", "Eingabetaste", "Fehler", "Wiederholen",
-                                      "ohne Umschalttaste", "Titelleiste", "Lektion 15"})
+        for (const char *stichwort :
+             {"Lektionen", "gelbe Zeile", "Eingabetaste", "Fehler", "Wiederholen",
+              "ohne Umschalttaste", "Titelleiste", "Lektion 15"})
             QVERIFY2(anleitung.contains(QString::fromUtf8(stichwort)), stichwort);
 
         HilfeFenster zwei(2);
@@ -233,12 +244,14 @@ private Q_SLOTS:
             }
             const QPoint probe = bild.tastenRechteck(i).topLeft().toPoint() + QPoint(7, 7);
             const QRgb gesehen = grafik.pixel(probe);
-            QColor erwartet = finger >= 0 ? FingerBild::fingerfarbe(finger) : FingerBild::ohneFingerFarbe();
+            QColor erwartet =
+                finger >= 0 ? FingerBild::fingerfarbe(finger) : FingerBild::ohneFingerFarbe();
             if (t.taste.feld == Tastenfeld::LeerTaste)
                 erwartet = FingerBild::daumenfarbe();
-            QVERIFY2(gesehen == erwartet.rgb(), qPrintable(QStringLiteral("Taste %1: %2 statt %3")
-                                                               .arg(i)
-                                                               .arg(QColor(gesehen).name(), erwartet.name())));
+            QVERIFY2(gesehen == erwartet.rgb(),
+                     qPrintable(QStringLiteral("Taste %1: %2 statt %3")
+                                    .arg(i)
+                                    .arg(QColor(gesehen).name(), erwartet.name())));
             gefaerbt += finger >= 0;
         }
         QCOMPARE(gefaerbt, TastenCode::AnzahlTasten);
@@ -262,11 +275,13 @@ private Q_SLOTS:
         });
         sucher.start(10);
         QtMeldungen meldungen;
-        meldungen.zeige(QStringLiteral("eins\r\rzwei"), QStringLiteral("RÜCKTASTE"), Symbol::Information);
+        meldungen.zeige(QStringLiteral("eins\r\rzwei"), QStringLiteral("RÜCKTASTE"),
+                        Symbol::Information);
         QCOMPARE(gesehenerText, QStringLiteral("eins\n\nzwei"));
         QCOMPARE(gesehenerTitel, QStringLiteral("RÜCKTASTE"));
         QCOMPARE(gesehenesSymbol, QMessageBox::Information);
-        meldungen.zeige(QStringLiteral("Zeichentaste"), QStringLiteral("10-Finger Fingalo"), Symbol::Keins);
+        meldungen.zeige(QStringLiteral("Zeichentaste"), QStringLiteral("10-Finger Fingalo"),
+                        Symbol::Keins);
         QCOMPARE(gesehenesSymbol, QMessageBox::NoIcon);
     }
 };

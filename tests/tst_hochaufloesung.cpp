@@ -49,7 +49,8 @@ class TstHochaufloesung : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans"));
         verhaeltnis = qApp->devicePixelRatio();
         QVERIFY2(verhaeltnis > 1.0, "runs with QT_SCALE_FACTOR above 1");
     }
@@ -103,10 +104,13 @@ private Q_SLOTS:
                 QPainter p(&klein);
                 quelle.render(&p);
             }
-            const QImage hochgezogen = klein.scaled(teil.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            const QImage hochgezogen =
+                klein.scaled(teil.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
             QVERIFY2(feinheit(teil) > feinheit(hochgezogen) * 1.05,
-                     qPrintable(QStringLiteral("%1: %2 vs %3").arg(QString::fromLatin1(f.quelle))
-                                    .arg(feinheit(teil)).arg(feinheit(hochgezogen))));
+                     qPrintable(QStringLiteral("%1: %2 vs %3")
+                                    .arg(QString::fromLatin1(f.quelle))
+                                    .arg(feinheit(teil))
+                                    .arg(feinheit(hochgezogen))));
         }
     }
 
@@ -118,10 +122,12 @@ private Q_SLOTS:
         QCOMPARE(zeiger.devicePixelRatio(), verhaeltnis);
         QCOMPARE(zeiger.width(), qRound(32 * verhaeltnis));
 
-        for (Knopf *k : {haupt.Ruecktaste, haupt.TabTaste, haupt.Command4, haupt.ShiftTaste[1], haupt.Command3}) {
+        for (Knopf *k : {haupt.Ruecktaste, haupt.TabTaste, haupt.Command4, haupt.ShiftTaste[1],
+                         haupt.Command3}) {
             const QPixmap glyphe = k->icon().pixmap(k->iconSize(), verhaeltnis);
             const QSize erwartet = k->iconSize() * verhaeltnis;
-            QVERIFY(qAbs(glyphe.width() - erwartet.width()) <= 1 && qAbs(glyphe.height() - erwartet.height()) <= 1);
+            QVERIFY(qAbs(glyphe.width() - erwartet.width()) <= 1 &&
+                    qAbs(glyphe.height() - erwartet.height()) <= 1);
         }
         const QPixmap symbol = haupt.windowIcon().pixmap(QSize(32, 32), verhaeltnis);
         QCOMPARE(symbol.size(), QSize(32, 32) * verhaeltnis);

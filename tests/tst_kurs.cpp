@@ -26,7 +26,10 @@ private Q_SLOTS:
         f.Show();
         for (int lektion = 1; lektion <= Lektionstexte::AnzahlLektionen; ++lektion) {
             const int index = (lektion - 1) % 10;
-            (lektion <= 10 ? f.Lektion1 : lektion <= 20 ? f.Lektion2 : f.Lektion3)[index]->trigger();
+            (lektion <= 10   ? f.Lektion1
+             : lektion <= 20 ? f.Lektion2
+                             : f.Lektion3)[index]
+                ->trigger();
             for (int zeile = 1; zeile <= Lektionstexte::ZeilenJeLektion; ++zeile) {
                 const QString text = Lektionstexte::zeile(lektion, zeile);
                 QCOMPARE(f.TextFeld->text(), text);
@@ -36,9 +39,10 @@ private Q_SLOTS:
                                         .arg(lektion)
                                         .arg(zeile)
                                         .arg(u.meldungen.eintraege.value(0).text)));
-                QCOMPARE(f.windowTitle(), QStringLiteral("Lektion: %1- Fehlerfrei:  %2 von 15 Reihen.")
-                                              .arg(lektion)
-                                              .arg(zeile));
+                QCOMPARE(f.windowTitle(),
+                         QStringLiteral("Lektion: %1- Fehlerfrei:  %2 von 15 Reihen.")
+                             .arg(lektion)
+                             .arg(zeile));
             }
             QVERIFY(!f.FELD->isEnabled());
             QCOMPARE(f.FELD->text(), Uebung::auswahlaufforderung());

@@ -26,11 +26,13 @@ QSet<QChar> tastenzeichen(std::u16string_view tasten, bool mitUmschalt)
         const std::optional<Taste> t = TastenCode::tasteFuer(c);
         if (!t || !t->istZeichentaste())
             continue;
-        for (auto ebene : {Tastenbeschriftung::Ebene::OhneUmschalt, Tastenbeschriftung::Ebene::MitUmschalt}) {
+        for (auto ebene :
+             {Tastenbeschriftung::Ebene::OhneUmschalt, Tastenbeschriftung::Ebene::MitUmschalt}) {
             if (ebene == Tastenbeschriftung::Ebene::MitUmschalt && !mitUmschalt)
                 continue;
             // Captions double the ampersand; the key types one.
-            const QString b = Tastenbeschriftung::beschriftung(*t, ebene).replace(QStringLiteral("&&"), QStringLiteral("&"));
+            const QString b = Tastenbeschriftung::beschriftung(*t, ebene).replace(
+                QStringLiteral("&&"), QStringLiteral("&"));
             if (b.size() == 1)
                 zeichen.insert(b[0]);
         }
@@ -89,9 +91,12 @@ private Q_SLOTS:
                 for (qsizetype i = 0; i < text.size(); ++i) {
                     const QChar c = text[i];
                     if (!Zeichensatz.contains(c))
-                        fehler << ort(l, z) + QStringLiteral(", Zeichen %1: U+%2 nicht erlaubt").arg(i + 1).arg(c.unicode(), 4, 16, QLatin1Char('0'));
+                        fehler << ort(l, z) + QStringLiteral(", Zeichen %1: U+%2 nicht erlaubt")
+                                                  .arg(i + 1)
+                                                  .arg(c.unicode(), 4, 16, QLatin1Char('0'));
                     if (c == u'@' && !(l == 26 && z == 15))
-                        fehler << ort(l, z) + QStringLiteral(": @ nur in der E-Mail-Zeile von Lektion 26");
+                        fehler << ort(l, z) +
+                                      QStringLiteral(": @ nur in der E-Mail-Zeile von Lektion 26");
                 }
             }
         }
@@ -126,7 +131,10 @@ private Q_SLOTS:
                 const QString text = zeile(l, z);
                 for (qsizetype i = 0; i < text.size(); ++i) {
                     if (!erlaubt.contains(text[i]))
-                        fehler << ort(l, z) + QStringLiteral(", Zeichen %1: \"%2\" noch nicht gelernt").arg(i + 1).arg(text[i]);
+                        fehler << ort(l, z) +
+                                      QStringLiteral(", Zeichen %1: \"%2\" noch nicht gelernt")
+                                          .arg(i + 1)
+                                          .arg(text[i]);
                 }
                 if (l == 1 && text != text.toLower())
                     fehler << ort(l, z) + QStringLiteral(": Lektion 1 nur klein");
@@ -151,12 +159,16 @@ private Q_SLOTS:
                 if (taste == u'´')
                     zeichen = akzente(QSet<QChar>{u'a', u'e', u'i', u'o', u'u'}, 14);
                 if (taste == u'^')
-                    zeichen += akzente(QSet<QChar>{u'a', u'e', u'i', u'o', u'u'}, 19) - akzente(QSet<QChar>{u'a', u'e', u'i', u'o', u'u'}, 14);
+                    zeichen += akzente(QSet<QChar>{u'a', u'e', u'i', u'o', u'u'}, 19) -
+                               akzente(QSet<QChar>{u'a', u'e', u'i', u'o', u'u'}, 14);
                 int anzahl = 0;
                 for (QChar c : lektion)
                     anzahl += zeichen.contains(c);
                 if (anzahl < 3)
-                    fehler << QStringLiteral("Lektion %1: Taste \"%2\" nur %3-mal").arg(l).arg(QChar(taste)).arg(anzahl);
+                    fehler << QStringLiteral("Lektion %1: Taste \"%2\" nur %3-mal")
+                                  .arg(l)
+                                  .arg(QChar(taste))
+                                  .arg(anzahl);
             }
         }
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
@@ -191,7 +203,9 @@ private Q_SLOTS:
             QCOMPARE(zeile(f.lektion, f.zeile), QString::fromUtf8(f.text));
 
         static const char *const beispiele[] = {
-            nullptr, nullptr, nullptr,
+            nullptr,
+            nullptr,
+            nullptr,
             "dfg dfg kjh kjh kjh kjh dfg dfg kjh kjh",
             "fded fded aded aded jkik jkik jkik jkik",
             "faul flau klau klug klar darf klar frei",
@@ -225,7 +239,8 @@ private Q_SLOTS:
             bool gefunden = false;
             for (int z = 1; z <= 15; ++z)
                 gefunden = gefunden || zeile(l, z) == QString::fromUtf8(beispiele[l]);
-            QVERIFY2(gefunden, qPrintable(QStringLiteral("Lektion %1 ohne ihre Beispielzeile").arg(l)));
+            QVERIFY2(gefunden,
+                     qPrintable(QStringLiteral("Lektion %1 ohne ihre Beispielzeile").arg(l)));
         }
 
         // Lines that carry addresses keep that role.

@@ -30,7 +30,8 @@ class TstStartfenster : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans"));
     }
 
     void init()
@@ -51,11 +52,16 @@ private Q_SLOTS:
         QTest::addColumn<QRect>("platz");
         QTest::addColumn<qreal>("punkte");
         QTest::addColumn<QRgb>("textfarbe"); // 0: the system's button text
-        QTest::newRow("Label4") << QByteArray("Label4") << QRect(56, 24, 537, 73) << 12.0 << bgrWert(0x000000FF);
-        QTest::newRow("Label1") << QByteArray("Label1") << QRect(8, 80, 201, 145) << 8.25 << QRgb(0);
-        QTest::newRow("Label5") << QByteArray("Label5") << QRect(8, 208, 201, 177) << 8.25 << QRgb(0);
-        QTest::newRow("Label6") << QByteArray("Label6") << QRect(0, 376, 633, 25) << 9.75 << bgrWert(0x003E6280);
-        QTest::newRow("Label2") << QByteArray("Label2") << QRect(0, 392, 633, 25) << 14.25 << bgrWert(0x00FF0000);
+        QTest::newRow("Label4") << QByteArray("Label4") << QRect(56, 24, 537, 73) << 12.0
+                                << bgrWert(0x000000FF);
+        QTest::newRow("Label1") << QByteArray("Label1") << QRect(8, 80, 201, 145) << 8.25
+                                << QRgb(0);
+        QTest::newRow("Label5") << QByteArray("Label5") << QRect(8, 208, 201, 177) << 8.25
+                                << QRgb(0);
+        QTest::newRow("Label6") << QByteArray("Label6") << QRect(0, 376, 633, 25) << 9.75
+                                << bgrWert(0x003E6280);
+        QTest::newRow("Label2") << QByteArray("Label2") << QRect(0, 392, 633, 25) << 14.25
+                                << bgrWert(0x00FF0000);
     }
 
     void entwurf()
@@ -73,7 +79,8 @@ private Q_SLOTS:
         QVERIFY(l->alignment() & Qt::AlignHCenter);
         QVERIFY(!l->autoFillBackground());
         QVERIFY(!l->text().isEmpty());
-        const QColor erwartet = textfarbe ? QColor(textfarbe) : start->palette().color(QPalette::ButtonText);
+        const QColor erwartet =
+            textfarbe ? QColor(textfarbe) : start->palette().color(QPalette::ButtonText);
         QCOMPARE(l->palette().color(QPalette::WindowText), erwartet);
     }
 
@@ -90,10 +97,10 @@ private Q_SLOTS:
 
         const QImage bild = start->grab().toImage();
         QCOMPARE(bild.pixelColor(4, 470).rgb(), qRgb(0xF2, 0xEC, 0xD5)); // window between the rules
-        QCOMPARE(bild.pixelColor(300, 3).rgb(), qRgb(0x00, 0x00, 0x80));  // top rule
-        QCOMPARE(bild.pixelColor(2, 418).rgb(), qRgb(0x00, 0x00, 0x80));  // rule above the buttons
+        QCOMPARE(bild.pixelColor(300, 3).rgb(), qRgb(0x00, 0x00, 0x80)); // top rule
+        QCOMPARE(bild.pixelColor(2, 418).rgb(), qRgb(0x00, 0x00, 0x80)); // rule above the buttons
         QCOMPARE(bild.pixelColor(300, 466).rgb(), qRgb(0x00, 0x00, 0x80)); // rule below them
-        QCOMPARE(bild.pixelColor(0, 4).rgb(), qRgb(0xF2, 0xEC, 0xD5));    // first rule starts at x 1
+        QCOMPARE(bild.pixelColor(0, 4).rgb(), qRgb(0xF2, 0xEC, 0xD5)); // first rule starts at x 1
 
         struct Knopfwerte
         {
@@ -115,7 +122,8 @@ private Q_SLOTS:
             QCOMPARE(knopf->font().pointSizeF(), 14.25);
             QVERIFY(knopf->font().bold());
             QCOMPARE(knopf->cursor().shape(), Qt::BitmapCursor);
-            QCOMPARE(bild.pixelColor(knopf->geometry().topLeft() + QPoint(6, 4)).rgb(), qRgb(0x80, 0x80, 0xFF));
+            QCOMPARE(bild.pixelColor(knopf->geometry().topLeft() + QPoint(6, 4)).rgb(),
+                     qRgb(0x80, 0x80, 0xFF));
         }
         QVERIFY(start->Command1->hasFocus());
         QCOMPARE(start->Command1->nextInFocusChain(), start->Command2);
@@ -193,7 +201,10 @@ private Q_SLOTS:
     }
 
 private:
-    static QRgb bgrWert(quint32 w) { return qRgb(int(w & 0xFF), int((w >> 8) & 0xFF), int((w >> 16) & 0xFF)); }
+    static QRgb bgrWert(quint32 w)
+    {
+        return qRgb(int(w & 0xFF), int((w >> 8) & 0xFF), int((w >> 16) & 0xFF));
+    }
 };
 
 QTEST_MAIN(TstStartfenster)

@@ -27,8 +27,11 @@ struct Aussehen
 
 char *toString(const Aussehen &a)
 {
-    return QTest::toString(QStringLiteral("%1 pt%2%3").arg(a.punkte).arg(a.fett ? QStringLiteral(" fett") : QString())
-                               .arg(a.unterstrichen ? QStringLiteral(" unterstrichen") : QString()));
+    return QTest::toString(
+        QStringLiteral("%1 pt%2%3")
+            .arg(a.punkte)
+            .arg(a.fett ? QStringLiteral(" fett") : QString())
+            .arg(a.unterstrichen ? QStringLiteral(" unterstrichen") : QString()));
 }
 
 } // namespace
@@ -48,15 +51,18 @@ class TstTastatur : public QObject
     Aussehen aussehen(QChar code) const { return aussehen(*TastenCode::tasteFuer(code.unicode())); }
 
     // Every coded key looks `markiert` when the string names it and `sonst` otherwise.
-    void pruefeAlle(QStringView namen, Aussehen zeichenMarkiert, Aussehen zeichenSonst, Aussehen funktionMarkiert,
-                    Aussehen funktionSonst)
+    void pruefeAlle(QStringView namen, Aussehen zeichenMarkiert, Aussehen zeichenSonst,
+                    Aussehen funktionMarkiert, Aussehen funktionSonst)
     {
         for (const TastenCodeEintrag &e : TastenCode::Tabelle) {
             const bool genannt = namen.contains(QChar(e.zeichen));
-            const Aussehen soll = e.taste.istZeichentaste() ? (genannt ? zeichenMarkiert : zeichenSonst)
-                                                            : (genannt ? funktionMarkiert : funktionSonst);
+            const Aussehen soll = e.taste.istZeichentaste()
+                                      ? (genannt ? zeichenMarkiert : zeichenSonst)
+                                      : (genannt ? funktionMarkiert : funktionSonst);
             if (!(aussehen(e.taste) == soll))
-                QFAIL(qPrintable(QStringLiteral("Taste %1: %2").arg(QChar(e.zeichen)).arg(QString::fromLatin1(toString(aussehen(e.taste))))));
+                QFAIL(qPrintable(QStringLiteral("Taste %1: %2")
+                                     .arg(QChar(e.zeichen))
+                                     .arg(QString::fromLatin1(toString(aussehen(e.taste))))));
         }
     }
     void lektion(int nr) { (nr <= 10 ? f->Lektion1 : f->Lektion2)[(nr - 1) % 10]->trigger(); }
@@ -84,15 +90,18 @@ private Q_SLOTS:
     void lernTasten()
     {
         lektion(1);
-        pruefeAlle(u"asdfjklö", {18, true, false}, {12, false, false}, {10, true, false}, {8, false, false});
+        pruefeAlle(u"asdfjklö", {18, true, false}, {12, false, false}, {10, true, false},
+                   {8, false, false});
         QCOMPARE(sichtbareMarker(), 0);
         QCOMPARE(f->LeerTaste[2]->font().pointSizeF(), 14.25);
         QCOMPARE(f->Command4->font().pointSizeF(), 18.0);
 
         lektion(2);
-        pruefeAlle(u"asdfjklöøÞ", {18, true, false}, {12, false, false}, {10, true, false}, {8, false, false});
+        pruefeAlle(u"asdfjklöøÞ", {18, true, false}, {12, false, false}, {10, true, false},
+                   {8, false, false});
         lektion(1);
-        pruefeAlle(u"asdfjklö", {18, true, false}, {12, false, false}, {10, true, false}, {8, false, false});
+        pruefeAlle(u"asdfjklö", {18, true, false}, {12, false, false}, {10, true, false},
+                   {8, false, false});
 
         lektion(19);
         QString alle;
@@ -100,25 +109,28 @@ private Q_SLOTS:
             if (e.taste.istZeichentaste())
                 alle += QChar(e.zeichen);
         }
-        pruefeAlle(alle + QStringLiteral("øÞ"), {18, true, false}, {12, false, false}, {10, true, false},
-                   {8, false, false});
+        pruefeAlle(alle + QStringLiteral("øÞ"), {18, true, false}, {12, false, false},
+                   {10, true, false}, {8, false, false});
     }
 
     void nurKleinbuchstabenNennenTasten()
     {
         f->MarkiereLernTasten(u"Q");
-        pruefeAlle(u"", {18, true, false}, {12, false, false}, {10, true, false}, {8, false, false});
+        pruefeAlle(u"", {18, true, false}, {12, false, false}, {10, true, false},
+                   {8, false, false});
         f->MarkiereLernTasten(u"q_ A");
         QCOMPARE(aussehen(QChar(u'q')), (Aussehen{18, true, false}));
         f->MarkiereLernTasten(u"");
-        pruefeAlle(u"", {18, true, false}, {12, false, false}, {10, true, false}, {8, false, false});
+        pruefeAlle(u"", {18, true, false}, {12, false, false}, {10, true, false},
+                   {8, false, false});
         QCOMPARE(sichtbareMarker(), 0);
     }
 
     void fingerfuehrung()
     {
         f->Finger_Click(0);
-        pruefeAlle(u"rtfgvb56", {18, false, true}, {12, false, false}, {10, false, true}, {8, false, false});
+        pruefeAlle(u"rtfgvb56", {18, false, true}, {12, false, false}, {10, false, true},
+                   {8, false, false});
         QVERIFY(f->Text->text().isEmpty());
         QCOMPARE(sichtbareMarker(), 2);
         QCOMPARE(f->DieFinger[3]->fuellfarbe(), QColor(Qt::red));
@@ -174,7 +186,8 @@ private Q_SLOTS:
             }
         }
         QCOMPARE(int(genannt.size()), TastenCode::AnzahlTasten);
-        QCOMPARE(int(std::set<char16_t>(genannt.begin(), genannt.end()).size()), TastenCode::AnzahlTasten);
+        QCOMPARE(int(std::set<char16_t>(genannt.begin(), genannt.end()).size()),
+                 TastenCode::AnzahlTasten);
     }
 
     void beschriftungen()

@@ -25,18 +25,27 @@ private Q_SLOTS:
         QTest::addColumn<int>("lektionNr");
         QTest::addColumn<int>("zeileNr");
         QTest::addColumn<QString>("felD2");
-        QTest::addColumn<QString>("zeile");      // empty: the line on screen stays
+        QTest::addColumn<QString>("zeile");       // empty: the line on screen stays
         QTest::addColumn<QString>("lektionText"); // empty: stays empty
         QTest::addRow("erste Zeile") << 0 << 1 << "Lekt.: 1, Zeile:  1"
-                                     << "ffff ffff ffff ffff ffff ffff ffff ffff ffff" << "1";
+                                     << "ffff ffff ffff ffff ffff ffff ffff ffff ffff"
+                                     << "1";
         QTest::addRow("letzte Zeile der letzten Lektion")
             << 29 << 15 << "Lekt.: 30, Zeile:  15" << Lektionstexte::zeile(30, 15) << "30";
-        QTest::addRow("Zeile 0 nach Wiederholen") << 3 << 0 << "Lekt.: 4, Zeile:  0" << "" << "4";
-        QTest::addRow("Zeile 16 nach der letzten") << 3 << 16 << "Lekt.: 4, Zeile:  16" << "" << "4";
-        QTest::addRow("Startlektion") << 14 << 1 << "Lekt.: 15, Zeile:  1" << Lektionstexte::zeile(15, 1)
-                                      << "15";
-        QTest::addRow("Lektion außerhalb") << 30 << 3 << "Lekt.: 31, Zeile:  3" << "" << "";
-        QTest::addRow("negative Lektion") << -1 << 3 << "Lekt.: 0, Zeile:  3" << "" << "";
+        QTest::addRow("Zeile 0 nach Wiederholen") << 3 << 0 << "Lekt.: 4, Zeile:  0"
+                                                  << ""
+                                                  << "4";
+        QTest::addRow("Zeile 16 nach der letzten") << 3 << 16 << "Lekt.: 4, Zeile:  16"
+                                                   << ""
+                                                   << "4";
+        QTest::addRow("Startlektion")
+            << 14 << 1 << "Lekt.: 15, Zeile:  1" << Lektionstexte::zeile(15, 1) << "15";
+        QTest::addRow("Lektion außerhalb") << 30 << 3 << "Lekt.: 31, Zeile:  3"
+                                           << ""
+                                           << "";
+        QTest::addRow("negative Lektion") << -1 << 3 << "Lekt.: 0, Zeile:  3"
+                                          << ""
+                                          << "";
     }
 
     void naechsteZeile()
@@ -108,7 +117,8 @@ private Q_SLOTS:
         a.tippe(QStringLiteral("f"));
         a.ersetzeFeld(QStringLiteral("f") + emoji);
         QCOMPARE(a.meldungen.size(), 1);
-        QVERIFY(a.meldungen.first().contains(QStringLiteral("Sie haben das Zeichen {") + emoji + QLatin1Char('}')));
+        QVERIFY(a.meldungen.first().contains(QStringLiteral("Sie haben das Zeichen {") + emoji +
+                                             QLatin1Char('}')));
         QVERIFY(a.meldungen.first().startsWith(QStringLiteral("Es sollte das Zeichen {f}")));
         QCOMPARE(a.feld, QStringLiteral("f"));
         QCOMPARE(a.meinText, QStringLiteral("_f"));
@@ -175,7 +185,8 @@ private Q_SLOTS:
         a.feld = QString(72, QLatin1Char('x'));
         a.uebung.FELD_KeyDown();
         a.uebung.FELD_KeyDown();
-        QCOMPARE(a.meldungen, QStringList({QStringLiteral("TEXT ZU LANG"), QStringLiteral("TEXT ZU LANG")}));
+        QCOMPARE(a.meldungen,
+                 QStringList({QStringLiteral("TEXT ZU LANG"), QStringLiteral("TEXT ZU LANG")}));
     }
 };
 

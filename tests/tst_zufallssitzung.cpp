@@ -31,11 +31,13 @@ private Q_SLOTS:
             for (qint64 i = 1; i <= schritte; ++i) {
                 const QString fehler = sitzung.schritt();
                 if (!fehler.isEmpty()) {
-                    QFAIL(qPrintable(QStringLiteral("seed %1, step %2 (%3): %4\nreplay: FINGALO_SAAT=%1 "
-                                                    "FINGALO_SCHRITTE=%2 %5")
-                                         .arg(saat)
-                                         .arg(i)
-                                         .arg(sitzung.letzteAktion(), fehler, QCoreApplication::applicationFilePath())));
+                    QFAIL(qPrintable(
+                        QStringLiteral("seed %1, step %2 (%3): %4\nreplay: FINGALO_SAAT=%1 "
+                                       "FINGALO_SCHRITTE=%2 %5")
+                            .arg(saat)
+                            .arg(i)
+                            .arg(sitzung.letzteAktion(), fehler,
+                                 QCoreApplication::applicationFilePath())));
                 }
             }
         }

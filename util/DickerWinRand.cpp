@@ -19,7 +19,8 @@ void DickerRand(QWidget *fenster)
             anordnung->activate();
         const QSize zuwachs = hauptfenster->frameGeometry().size() - vorher.size();
         if (!zuwachs.isNull())
-            hauptfenster->move(vorher.topLeft() - QPoint(zuwachs.width() / 2, zuwachs.height() / 2));
+            hauptfenster->move(vorher.topLeft() -
+                               QPoint(zuwachs.width() / 2, zuwachs.height() / 2));
     }
     hauptfenster->raise();
 }

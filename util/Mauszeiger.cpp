@@ -27,7 +27,8 @@ QCursor ausSvg(const QString &quelle, QPoint heissPunkt, int groesse)
 
 QCursor offeneHand()
 {
-    static const QCursor zeiger = ausSvg(QStringLiteral(":/bilder/zeiger_offene_hand.svg"), {16, 14});
+    static const QCursor zeiger =
+        ausSvg(QStringLiteral(":/bilder/zeiger_offene_hand.svg"), {16, 14});
     return zeiger;
 }
 
@@ -39,7 +40,8 @@ QCursor zeigeHand()
 
 QCursor zeigeHandStart()
 {
-    static const QCursor zeiger = ausSvg(QStringLiteral(":/bilder/zeiger_zeigehand_start.svg"), {11, 1});
+    static const QCursor zeiger =
+        ausSvg(QStringLiteral(":/bilder/zeiger_zeigehand_start.svg"), {11, 1});
     return zeiger;
 }
 

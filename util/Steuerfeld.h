@@ -5,8 +5,7 @@
 
 // A control array: elements addressed by an index range that need not start at 0 (the space bar
 // is element 2 of its array, the hidden text items run from 1 to 3).
-template <typename T, int Erster, int Letzter>
-class Steuerfeld
+template <typename T, int Erster, int Letzter> class Steuerfeld
 {
     static_assert(Erster <= Letzter);
 

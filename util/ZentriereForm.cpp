@@ -34,12 +34,28 @@ std::optional<QPoint> zentriertePosition(const QRect &fenster, const QSize &bild
     float links = 0.0f;
     float oben = 0.0f;
     switch (code) {
-    case 0: links = 0.0f; oben = mitteOben; break;
-    case 1: links = schirmBreite - breite; oben = mitteOben; break;
-    case 2: links = mitteLinks; oben = 0.0f; break;
-    case 3: links = mitteLinks; oben = schirmHoehe - hoehe; break;
-    case 4: links = mitteLinks; oben = mitteOben; break;
-    default: return std::nullopt;
+    case 0:
+        links = 0.0f;
+        oben = mitteOben;
+        break;
+    case 1:
+        links = schirmBreite - breite;
+        oben = mitteOben;
+        break;
+    case 2:
+        links = mitteLinks;
+        oben = 0.0f;
+        break;
+    case 3:
+        links = mitteLinks;
+        oben = schirmHoehe - hoehe;
+        break;
+    case 4:
+        links = mitteLinks;
+        oben = mitteOben;
+        break;
+    default:
+        return std::nullopt;
     }
     return QPoint(inPixel(links), inPixel(oben));
 }

@@ -13,7 +13,8 @@ class QWidget;
 // horizontally), 4 centred. Any other code leaves the window where it is (no value).
 // The arithmetic is single precision in screen units of 1/15 px, halving by 2.0 without clamping,
 // so a window larger than the screen gets a negative edge instead of being shrunk.
-std::optional<QPoint> zentriertePosition(const QRect &fenster, const QSize &bildschirm, qint32 code);
+std::optional<QPoint> zentriertePosition(const QRect &fenster, const QSize &bildschirm,
+                                         qint32 code);
 
 // Places `fenster` by its outer frame on the whole primary screen.
 void Zentriere(QWidget *fenster, qint32 code);

@@ -17,11 +17,17 @@ const QString StartTitel = QStringLiteral("Start");
 
 void pruefe(WerteAnsicht &a)
 {
-    const Anzeige anzeige{a.feld, a.feldIstAktiv, a.zeile, a.titel.isEmpty() ? StartTitel : a.titel,
-                          a.fehlerTaste, a.felD2, a.wiederholenSichtbar};
+    const Anzeige anzeige{a.feld,
+                          a.feldIstAktiv,
+                          a.zeile,
+                          a.titel.isEmpty() ? StartTitel : a.titel,
+                          a.fehlerTaste,
+                          a.felD2,
+                          a.wiederholenSichtbar};
     const QString fehler = Invarianten::pruefe(anzeige, a.uebung.zustand(), StartTitel);
     if (!fehler.isEmpty() || a.verschachtelung > 3) {
-        fprintf(stderr, "invariant broken: %s (nesting %d)\n", qPrintable(fehler), a.verschachtelung);
+        fprintf(stderr, "invariant broken: %s (nesting %d)\n", qPrintable(fehler),
+                a.verschachtelung);
         std::abort();
     }
 }
@@ -31,7 +37,8 @@ QString naechstesRichtiges(const WerteAnsicht &a)
     const QString eingabe = Zeichenkette::zusammengesetzt(a.feld);
     const qsizetype n = Zeichenkette::anzahl(eingabe);
     const QString anfang = Zeichenkette::anfang(a.zeile, n + 1);
-    return anfang.size() > Zeichenkette::anfang(a.zeile, n).size() ? Zeichenkette::letztes(anfang) : QString();
+    return anfang.size() > Zeichenkette::anfang(a.zeile, n).size() ? Zeichenkette::letztes(anfang)
+                                                                   : QString();
 }
 
 } // namespace
@@ -65,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
         case 0x04: {
             const size_t n = std::min<size_t>(byte(), groesse - i);
             a.uebung.FELD_KeyDown();
-            a.ersetzeFeld(a.feld + QString::fromUtf8(reinterpret_cast<const char *>(daten + i), qsizetype(n)));
+            a.ersetzeFeld(a.feld + QString::fromUtf8(reinterpret_cast<const char *>(daten + i),
+                                                     qsizetype(n)));
             i += n;
             break;
         }
@@ -82,7 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
             break;
         }
         case 0x07:
-            for (QString r = naechstesRichtiges(a); !r.isEmpty() && a.feldIstAktiv; r = naechstesRichtiges(a))
+            for (QString r = naechstesRichtiges(a); !r.isEmpty() && a.feldIstAktiv;
+                 r = naechstesRichtiges(a))
                 a.tippe(r);
             break;
         case 0x08: {
@@ -95,15 +104,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
         }
         default: {
             // One UTF-8 character; a broken sequence is one byte that arrives as U+FFFD.
-            size_t laenge = op < 0x80 ? 1 : op >= 0xC2 && op < 0xE0 ? 2 : op >= 0xE0 && op < 0xF0 ? 3
-                          : op >= 0xF0 && op < 0xF5                 ? 4
-                                                                    : 0;
+            size_t laenge = op < 0x80                 ? 1
+                            : op >= 0xC2 && op < 0xE0 ? 2
+                            : op >= 0xE0 && op < 0xF0 ? 3
+                            : op >= 0xF0 && op < 0xF5 ? 4
+                                                      : 0;
             for (size_t k = 1; k < laenge; ++k) {
                 if (i - 1 + k >= groesse || (daten[i - 1 + k] & 0xC0) != 0x80)
                     laenge = 0;
             }
-            QString zeichen = laenge ? QString::fromUtf8(reinterpret_cast<const char *>(daten + i - 1), qsizetype(laenge))
-                                     : QString(QChar::ReplacementCharacter);
+            QString zeichen = laenge
+                                  ? QString::fromUtf8(reinterpret_cast<const char *>(daten + i - 1),
+                                                      qsizetype(laenge))
+                                  : QString(QChar::ReplacementCharacter);
             zeichen = Zeichenkette::anfang(zeichen, 1);
             i += laenge ? laenge - 1 : 0;
             a.tippe(zeichen);
@@ -112,9 +125,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
         }
         }
         pruefe(a);
-        if (warRichtig && amEndeGetippt && a.feldIstAktiv && !Invarianten::istRichtigerAnfang(a.feld, a.zeile)) {
-            fprintf(stderr, "typing at the end left a wrong beginning: \"%s\" for \"%s\"\n", qPrintable(a.feld),
-                    qPrintable(a.zeile));
+        if (warRichtig && amEndeGetippt && a.feldIstAktiv &&
+            !Invarianten::istRichtigerAnfang(a.feld, a.zeile)) {
+            fprintf(stderr, "typing at the end left a wrong beginning: \"%s\" for \"%s\"\n",
+                    qPrintable(a.feld), qPrintable(a.zeile));
             std::abort();
         }
     }

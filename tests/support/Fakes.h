@@ -36,7 +36,8 @@ public:
     struct Aufruf
     {
         QUrl adresse;
-        std::optional<Qt::CursorShape> zeigerWaehrenddessen; // override pointer at the moment of the call
+        std::optional<Qt::CursorShape>
+            zeigerWaehrenddessen; // override pointer at the moment of the call
     };
     QList<Aufruf> aufrufe;
     bool gelingt = true;

@@ -29,13 +29,16 @@ QString pruefe(const Anzeige &a, const Uebungszustand &z, const QString &startTi
     if (z.FehlerZahl < 0 || z.FehlerfreiZahl < 0 || z.EingabeLaenge < 0 || z.ZeilenLaenge < 0)
         return QStringLiteral("negative count");
 
-    static const QRegularExpression titel(QStringLiteral("^Lektion: (\\d{1,2})?- Fehlerfrei:  \\d{1,5} von 15 Reihen\\.$"));
+    static const QRegularExpression titel(
+        QStringLiteral("^Lektion: (\\d{1,2})?- Fehlerfrei:  \\d{1,5} von 15 Reihen\\.$"));
     if (a.titel != startTitel && !titel.match(a.titel).hasMatch())
         return QStringLiteral("title \"%1\"").arg(a.titel);
-    static const QRegularExpression fehler(QStringLiteral("^(Fehler &0|\\d{1,5}|F\\.:  \\d{1,5})$"));
+    static const QRegularExpression fehler(
+        QStringLiteral("^(Fehler &0|\\d{1,5}|F\\.:  \\d{1,5})$"));
     if (!fehler.match(a.fehlerTaste).hasMatch())
         return QStringLiteral("FehlerTaste \"%1\"").arg(a.fehlerTaste);
-    static const QRegularExpression felD2(QStringLiteral("^(Lektion|Lekt\\.: \\d{1,2}, Zeile:  \\d{1,2})$"));
+    static const QRegularExpression felD2(
+        QStringLiteral("^(Lektion|Lekt\\.: \\d{1,2}, Zeile:  \\d{1,2})$"));
     if (!felD2.match(a.felD2).hasMatch())
         return QStringLiteral("FelD2 \"%1\"").arg(a.felD2);
     if (!a.feldAktiv && (a.feld != Uebung::auswahlaufforderung() || a.wiederholenSichtbar))

@@ -27,7 +27,7 @@ public:
     QString text = QStringLiteral("TEXT ZUR LEKTION");
     QString markierung;
     QStringList meldungen;
-    int pruefungen = 0;   // evaluations run
+    int pruefungen = 0;      // evaluations run
     int verschachtelung = 0; // deepest nesting of evaluations seen
 
     // Typing: the character goes to the end of the input, then the change is reported.

@@ -19,10 +19,12 @@ namespace {
 
 // Characters a paste can bring: German, accented, outside the BMP, combining, right-to-left,
 // control characters.
-const QString Vorrat = QStringLiteral(
-    "abcdefghijklmnopqrstuvwxyzäöüßABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ0123456789 .,;:!?-_'\"§$%&/()=+*#<>^°´`"
-    "éèêàâáìíîóòôùúûÀÁÂÊÎÔÛ€µ²³@[]{}\\~|\u0301\u0308\u0327\u05D0\u05D1\u0627\u0644\u200F\u200E\t\r\n\u0000\u001B\u007F"
-    "\uFFFD\uFEFF\u00AD");
+const QString Vorrat =
+    QStringLiteral("abcdefghijklmnopqrstuvwxyzäöüßABCDEFGHIJKLMNOPQRSTUVWXYZÄÖÜ0123456789 "
+                   ".,;:!?-_'\"§$%&/()=+*#<>^°´`"
+                   "éèêàâáìíîóòôùúûÀÁÂÊÎÔÛ€µ²³@[]{}\\~|"
+                   "\u0301\u0308\u0327\u05D0\u05D1\u0627\u0644\u200F\u200E\t\r\n\u0000\u001B\u007F"
+                   "\uFFFD\uFEFF\u00AD");
 const QString Emoji[] = {QStringLiteral("\U0001F600"), QStringLiteral("\U0001F469\u200D\U0001F4BB"),
                          QStringLiteral("\U00010348"), QStringLiteral("\U0001D11E")};
 const QString Totetasten = QStringLiteral("éèêàâáìíîóòôùúûÀÁÂÊÎÔÛ´`^");
@@ -71,7 +73,8 @@ QString Zufallssitzung::schritt()
 {
     Eingabefeld *feld = f.FELD;
     const QString zeile = f.TextFeld->text();
-    const bool warRichtig = feld->isEnabled() && Invarianten::istRichtigerAnfang(feld->text(), zeile);
+    const bool warRichtig =
+        feld->isEnabled() && Invarianten::istRichtigerAnfang(feld->text(), zeile);
     const bool cursorAmEnde = feld->cursorPosition() == feld->text().size();
     bool amEndeGetippt = false;
     // The fakes record for one step only, so a long session keeps no history.
@@ -84,7 +87,8 @@ QString Zufallssitzung::schritt()
         // The right next character, the way a learner mostly types.
         const QString eingabe = Zeichenkette::zusammengesetzt(feld->text());
         const qsizetype n = Zeichenkette::anzahl(eingabe);
-        const QString naechstes = Zeichenkette::anfang(zeile, n + 1).mid(Zeichenkette::anfang(zeile, n).size());
+        const QString naechstes =
+            Zeichenkette::anfang(zeile, n + 1).mid(Zeichenkette::anfang(zeile, n).size());
         const QString z = naechstes.isEmpty() ? QStringLiteral("x") : naechstes;
         m_aktion = QStringLiteral("type '%1'").arg(z);
         Tippen::zeichen(feld, z);
@@ -101,8 +105,9 @@ QString Zufallssitzung::schritt()
         amEndeGetippt = cursorAmEnde;
     } else if (wurf < 60) {
         const int art = int(m_zufall.bounded(20));
-        const int laenge = art == 0 ? int(m_zufall.bounded(2000)) : art < 4 ? int(m_zufall.bounded(200))
-                                                                            : int(m_zufall.bounded(8));
+        const int laenge = art == 0  ? int(m_zufall.bounded(2000))
+                           : art < 4 ? int(m_zufall.bounded(200))
+                                     : int(m_zufall.bounded(8));
         m_aktion = QStringLiteral("paste %1 characters").arg(laenge);
         if (feld->isEnabled())
             feld->insert(zufallsText(laenge));
@@ -113,7 +118,8 @@ QString Zufallssitzung::schritt()
         m_aktion = QStringLiteral("Delete");
         QTest::keyClick(feld, Qt::Key_Delete);
     } else if (wurf < 71) {
-        static constexpr Qt::Key bewegung[] = {Qt::Key_Home, Qt::Key_End, Qt::Key_Left, Qt::Key_Right};
+        static constexpr Qt::Key bewegung[] = {Qt::Key_Home, Qt::Key_End, Qt::Key_Left,
+                                               Qt::Key_Right};
         const Qt::Key taste = bewegung[m_zufall.bounded(4)];
         m_aktion = QStringLiteral("cursor key %1").arg(int(taste));
         QTest::keyClick(feld, taste);
@@ -135,7 +141,10 @@ QString Zufallssitzung::schritt()
     } else if (wurf < 97) {
         const int lektion = int(m_zufall.bounded(30));
         m_aktion = QStringLiteral("lesson %1").arg(lektion + 1);
-        (lektion < 10 ? f.Lektion1 : lektion < 20 ? f.Lektion2 : f.Lektion3)[lektion % 10]->trigger();
+        (lektion < 10   ? f.Lektion1
+         : lektion < 20 ? f.Lektion2
+                        : f.Lektion3)[lektion % 10]
+            ->trigger();
     } else {
         QAction *a = m_menues[m_zufall.bounded(int(m_menues.size()))];
         m_aktion = QStringLiteral("menu %1").arg(a->objectName());
@@ -143,11 +152,13 @@ QString Zufallssitzung::schritt()
             a->trigger();
     }
 
-    const Anzeige anzeige{feld->text(), feld->isEnabled(), f.TextFeld->text(), f.windowTitle(),
-                          f.FehlerTaste->text(), f.FelD2->text(), f.Wiederholen->isVisible()};
+    const Anzeige anzeige{
+        feld->text(),          feld->isEnabled(), f.TextFeld->text(),        f.windowTitle(),
+        f.FehlerTaste->text(), f.FelD2->text(),   f.Wiederholen->isVisible()};
     QString fehler = Invarianten::pruefe(anzeige, f.zustand(), m_startTitel);
     if (fehler.isEmpty() && warRichtig && amEndeGetippt && feld->isEnabled() &&
         !Invarianten::istRichtigerAnfang(feld->text(), f.TextFeld->text()))
-        fehler = QStringLiteral("typing at the end left \"%1\" for \"%2\"").arg(feld->text(), f.TextFeld->text());
+        fehler = QStringLiteral("typing at the end left \"%1\" for \"%2\"")
+                     .arg(feld->text(), f.TextFeld->text());
     return fehler;
 }
