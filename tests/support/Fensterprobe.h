@@ -1,0 +1,69 @@
+#pragma once
+
+// The windows as a test meets them: created with recording fakes for everything outside, shown
+// and active, their controls found by the names the design gives them, lessons chosen through the
+// menu as the learner does. Tests that use only these reach the windows from outside.
+
+#include "Fakes.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QWidget>
+#include <memory>
+
+class AStart;
+class tippen;
+
+class Hauptfensterprobe
+{
+public:
+    Hauptfensterprobe();
+    ~Hauptfensterprobe();
+
+    Testumgebung umgebung;
+
+    tippen &fenster() const { return *m_fenster; }
+
+    // Runs the load handler and shows the window; waits until it is on screen and active.
+    void zeige();
+
+    // The control with this object name ("FELD", "Buchstaben_0", "Rücktaste" …); fails the test
+    // run when there is none.
+    QWidget *ctrl(const QString &name) const;
+    template <typename T> T *ctrl(const QString &name) const
+    {
+        auto *w = qobject_cast<T *>(ctrl(name));
+        if (!w)
+            qFatal("control %s has another type", qPrintable(name));
+        return w;
+    }
+    QLineEdit *feld() const { return ctrl<QLineEdit>(QStringLiteral("FELD")); }
+
+    // The menu item with this object name ("Lektion1_0", "mnu_beenden" …).
+    QAction *menuepunkt(const QString &name) const;
+
+    // Lesson 1..30 through its item in the "Lektionen" menu.
+    void lektion(int nummer) const;
+
+    // The texts of the recorded message boxes, oldest first; forgets them.
+    QStringList meldungen();
+
+private:
+    std::unique_ptr<tippen> m_fenster;
+};
+
+class Startfensterprobe
+{
+public:
+    Startfensterprobe();
+    ~Startfensterprobe();
+
+    Testumgebung umgebung;
+
+    AStart &fenster() const { return *m_fenster; }
+    void zeige();
+    QWidget *ctrl(const QString &name) const;
+
+private:
+    std::unique_ptr<AStart> m_fenster;
+};
