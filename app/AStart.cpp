@@ -1,29 +1,22 @@
 #include "app/AStart.h"
-#include "util/Bilder.h"
 
-#include "app/Umgebung.h"
-#include "main_window/Knopf.h"
 #include "main_window/tippen.h"
+#include "util/Bauteile.h"
+#include "util/Bilder.h"
 #include "util/Bildschirmzeiger.h"
 #include "util/Farbe.h"
 #include "util/Formelement.h"
 #include "util/Mauszeiger.h"
 #include "util/SvgBild.h"
-#include "util/ZentriereForm.h"
+#include "util/Zentriere.h"
 
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 
-namespace {
+using Bauteile::arial;
 
-QFont arial(qreal punkte, bool fett)
-{
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(punkte);
-    f.setBold(fett);
-    return f;
-}
+namespace {
 
 constexpr QRgb Marineblau = bgr(0x00800000);
 
@@ -68,37 +61,36 @@ void AStart::baueSteuerelemente()
         Shape1[i]->setGeometry(linien[i]);
     }
 
-    auto beschriftung = [this](const char *name, const QString &text, QRect platz, QColor farbe,
-                               const QFont *schrift) {
-        auto *l = new QLabel(text, this);
-        l->setObjectName(QLatin1String(name));
-        l->setGeometry(platz);
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        l->setWordWrap(true);
-        l->setTextFormat(Qt::PlainText);
-        QPalette farben = l->palette();
-        farben.setColor(QPalette::WindowText, farbe);
-        l->setPalette(farben);
-        if (schrift)
-            l->setFont(*schrift);
-        return l;
-    };
     const QColor knopftext = palette().color(QPalette::ButtonText);
-    const QFont ueberschrift = arial(12, true);
-    const QFont unterschrift = arial(9.75, true);
+    const QFont fensterschrift = font();
+    // Texts stand centred at the top of their boxes and wrap; the window shows through.
+    auto beschriftung = [this](const char *name, const QString &text, QRect platz, QColor farbe,
+                               const QFont &schrift) {
+        return Bauteile::beschriftung(this, {QLatin1String(name),
+                                             platz,
+                                             text,
+                                             schrift,
+                                             farbe,
+                                             {},
+                                             false,
+                                             Qt::AlignHCenter | Qt::AlignTop,
+                                             {},
+                                             true,
+                                             false});
+    };
     const QFont titel = arial(14.25, true);
 
     Label4 = beschriftung("Label4",
                           QStringLiteral("Herzlich willkommen beim 10-Finger Fingalo,\n"
                                          "dem Tipptrainer für alle zehn Finger – 2019 bis 2026"),
-                          {56, 24, 537, 73}, QColor(bgr(0x000000FF)), &ueberschrift);
+                          {56, 24, 537, 73}, QColor(bgr(0x000000FF)), arial(12, true));
     Label1 =
         beschriftung("Label1",
                      QStringLiteral("Fingalo begann 2019 als kleines Übungsprogramm für den "
                                     "Unterricht. Mit jeder Version ist es gewachsen, und es "
                                     "bleibt, was es von Anfang an war: kostenlos, ohne Werbung "
                                     "und ohne Anmeldung."),
-                     {8, 80, 201, 145}, knopftext, nullptr);
+                     {8, 80, 201, 145}, knopftext, fensterschrift);
     Image2 = new SvgBild(QStringLiteral(":/bilder/titelbild.svg"), this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setGeometry(216, 80, 401, 287);
@@ -108,22 +100,18 @@ void AStart::baueSteuerelemente()
                                     "statt auf die Tasten, schreibt schneller und macht "
                                     "weniger Fehler. Eine Viertelstunde am Tag genügt: Nach "
                                     "wenigen Wochen finden die Finger ihre Tasten von allein."),
-                     {8, 208, 201, 177}, knopftext, nullptr);
+                     {8, 208, 201, 177}, knopftext, fensterschrift);
     Label6 = beschriftung("Label6",
                           QStringLiteral("Ein Programm vom Fingalo-Team  ·  fingalo.example.org"),
-                          {0, 376, 633, 25}, QColor(bgr(0x003E6280)), &unterschrift);
+                          {0, 376, 633, 25}, QColor(bgr(0x003E6280)), arial(9.75, true));
     Label2 = beschriftung("Label2", QStringLiteral("Version"), {0, 392, 633, 25},
-                          QColor(bgr(0x00FF0000)), &titel);
+                          QColor(bgr(0x00FF0000)), titel);
 
     auto knopf = [this, &titel](const char *name, const QString &text, int links, int breite,
                                 const QString &tipp) {
-        auto *k = new Knopf(QColor(bgr(0x00FF8080)), this);
-        k->setObjectName(QLatin1String(name));
-        k->setText(text);
-        k->setGeometry(links, 424, breite, 33);
-        k->setFont(titel);
-        k->setToolTip(tipp);
-        k->setCursor(Mauszeiger::zeigeHand());
+        Knopf *k =
+            Bauteile::knopf(this, {QLatin1String(name), QRect(links, 424, breite, 33), text,
+                                   QColor(bgr(0x00FF8080)), titel, tipp, Mauszeiger::zeigeHand()});
         // Enter on the focused button clicks it, as Space does.
         k->setAutoDefault(true);
         return k;
@@ -164,8 +152,8 @@ void AStart::setVisible(bool sichtbar)
 void AStart::Form_Load()
 {
     m_geladen = true;
-    Zentriere(this, 4);
-    setzeBildschirmzeiger(0);
+    Zentriere(this, Platzierung::Mitte);
+    setzeBildschirmzeiger(Bildschirmzeiger::Standard);
     Label2->setText(QStringLiteral("10-Finger Fingalo 3"));
 }
 

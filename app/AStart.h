@@ -30,6 +30,21 @@ public:
     // Showing the window the first time runs its load handler first.
     void setVisible(bool sichtbar) override;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+
+    void baueSteuerelemente();
+    void benenneFuerScreenreader();
+
+    Umgebung &m_umgebung;
+    std::unique_ptr<tippen> m_hauptfenster;
+    bool m_geladen = false;
+
     Steuerfeld<Formelement *, 0, 2> Shape1;
     QLabel *Label4 = nullptr;
     QLabel *Label1 = nullptr;
@@ -39,19 +54,4 @@ public:
     QLabel *Label2 = nullptr;
     Knopf *Command1 = nullptr;
     Knopf *Command2 = nullptr;
-
-    void Form_Load();
-    void Command1_Click();
-    void Command2_Click();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
-private:
-    void baueSteuerelemente();
-    void benenneFuerScreenreader();
-
-    Umgebung &m_umgebung;
-    std::unique_ptr<tippen> m_hauptfenster;
-    bool m_geladen = false;
 };

@@ -1,12 +1,11 @@
 #include "app/AStart.h"
-#include "app/Umgebung.h"
 #include "help/QtHilfeanzeige.h"
+#include "main_window/Umgebung.h"
+#include "util/Anwendung.h"
 #include "util/DesktopWebbrowser.h"
 #include "util/QtMeldungen.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QStyleFactory>
 
 int main(int argc, char *argv[])
 {
@@ -15,9 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationDisplayName(QStringLiteral("10-Finger Fingalo"));
     QApplication::setApplicationVersion(QStringLiteral(FINGALO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.fingalo.Fingalo"));
-    // The windows are laid out to the pixel; one style keeps them looking the same everywhere.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    Anwendung::einrichten();
 
     QtMeldungen meldungen;
     DesktopWebbrowser browser;

@@ -3,9 +3,8 @@
 //
 //   session [actions]   (default 1 000 000; the README's figure uses 10 000 000)
 
-#include "Fakes.h"
+#include "Fensterprobe.h"
 #include "Zufallssitzung.h"
-#include "main_window/tippen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -34,10 +33,9 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const qint64 schritte = argc >= 2 ? QByteArray(argv[1]).toLongLong() : 1000000;
-    Testumgebung u;
-    tippen f(u.umgebung());
-    f.Show();
-    Zufallssitzung sitzung(f, u, 20261209);
+    Hauptfensterprobe probe;
+    probe.zeige();
+    Zufallssitzung sitzung(probe, 20261209);
 
     QElapsedTimer uhr;
     uhr.start();

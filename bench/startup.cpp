@@ -8,6 +8,7 @@
 #include "Fakes.h"
 #include "app/AStart.h"
 #include "main_window/tippen.h"
+#include "util/Anwendung.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -69,7 +70,7 @@ int fall(const QString &name, int argc, char **argv)
     QElapsedTimer uhr;
     uhr.start();
     QApplication app(argc, argv);
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    Anwendung::einrichten();
     Testumgebung u;
 
     auto bodenfenster = [](QSize groesse) {

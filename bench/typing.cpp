@@ -3,13 +3,10 @@
 // Each keystroke is timed from the key event to the return of its handling, evaluation and
 // widget updates together.
 
-#include "Fakes.h"
+#include "Fensterprobe.h"
 #include "Tippen.h"
-#include "lessons/Lektionstexte.h"
-#include "main_window/Eingabefeld.h"
-#include "main_window/tippen.h"
+#include "lessons/Kurs.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <algorithm>
@@ -27,9 +24,9 @@ struct Ergebnis
 
 Ergebnis kurs(bool mitFehlern)
 {
-    Testumgebung u;
-    tippen f(u.umgebung());
-    f.Show();
+    Hauptfensterprobe p;
+    p.zeige();
+    QLineEdit *feld = p.feld();
     QList<qint64> zeiten;
     zeiten.reserve(25000);
     QElapsedTimer gesamt;
@@ -37,17 +34,14 @@ Ergebnis kurs(bool mitFehlern)
     QElapsedTimer uhr;
     auto anschlag = [&](const QString &zeichen) {
         uhr.start();
-        Tippen::zeichen(f.FELD, zeichen);
+        Tippen::zeichen(feld, zeichen);
         zeiten.append(uhr.nsecsElapsed());
     };
     int zeilen = 0;
-    for (int lektion = 1; lektion <= Lektionstexte::AnzahlLektionen; ++lektion) {
-        (lektion <= 10   ? f.Lektion1
-         : lektion <= 20 ? f.Lektion2
-                         : f.Lektion3)[(lektion - 1) % 10]
-            ->trigger();
-        for (int zeile = 1; zeile <= Lektionstexte::ZeilenJeLektion; ++zeile) {
-            const QString text = Lektionstexte::zeile(lektion, zeile);
+    for (int lektion = 1; lektion <= Kurs::AnzahlLektionen; ++lektion) {
+        p.lektion(lektion);
+        for (int zeile = 1; zeile <= Kurs::ZeilenJeLektion; ++zeile) {
+            const QString text = Kurs::zeile(lektion, zeile);
             const qsizetype fehlerBei = mitFehlern && ++zeilen % 10 == 0 ? text.size() / 2 : -1;
             for (qsizetype i = 0; i < text.size(); ++i) {
                 if (i == fehlerBei)

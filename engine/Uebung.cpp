@@ -1,28 +1,11 @@
 #include "engine/Uebung.h"
 
-#include "engine/Uebungsansicht.h"
+#include "engine/Feldzugang.h"
 #include "engine/Zaehler.h"
 #include "engine/Zeichenkette.h"
+#include "lessons/Kurs.h"
 
-namespace {
-
-QString falschesZeichenMeldung(const QString &erwartet, const QString &getippt)
-{
-    return QStringLiteral("Es sollte das Zeichen {") + erwartet +
-           QStringLiteral("} eingegeben werden.\rSie haben das Zeichen {") + getippt +
-           QStringLiteral("} eingegeben.\r\rBitte geben Sie das richtige Zeichen ein. Nehmen Sie "
-                          "den richtigen Finger und ...\r... vorher mit dem rechten kleinen Finger "
-                          "die Eingabetaste betätigen um dieses OK zu bestätigen.");
-}
-
-QString echo(const QString &eingabe)
-{
-    return QLatin1Char('_') + eingabe;
-}
-
-} // namespace
-
-Uebung::Uebung(Uebungsansicht &ansicht) : a(ansicht) {}
+Uebung::Uebung(Feldzugang &feld, QObject *parent) : QObject(parent), m_feld(feld) {}
 
 QString Uebung::auswahlaufforderung()
 {
@@ -37,34 +20,74 @@ QString Uebung::anleitung()
 
 void Uebung::startwerteSetzen()
 {
-    z.FehlerZahl = 0;
-    z.FehlerfreiZahl = 0;
+    m_zustand.FehlerZahl = 0;
+    m_zustand.FehlerfreiZahl = 0;
 }
 
 void Uebung::startzeileSetzen()
 {
-    a.setzeTextFeld(anleitung());
-    z.LektionNr = 14;
+    m_zeile = anleitung();
+    Q_EMIT zeileGezeigt(m_zeile);
+    // Lesson 15 follows when the instruction is typed as if it were a line.
+    m_zustand.LektionNr = 14;
+    m_zustand.ZeileNr = 1;
+}
+
+void Uebung::LektionWaehlen(int lektionNr)
+{
+    Uebungszustand &z = m_zustand;
+    Q_EMIT wiederholenMoeglich(true);
     z.ZeileNr = 1;
+    // The title counts the lines of the lesson at hand "von 15 Reihen".
+    z.FehlerfreiZahl = 0;
+    m_feld.setzeText(QString()); // evaluates the empty box, nested
+    m_feld.setzeAktiv(true);
+    z.LektionNr = qint16(lektionNr);
+    const int lektion = z.LektionNr + 1;
+    Q_EMIT lektionGewaehlt(lektion, Kurs::lernTasten(lektion), Kurs::erklaerung(lektion));
+    Fokusrueckgabe();
+    NaechsteZeile();
+}
+
+void Uebung::NaechsteZeile()
+{
+    Uebungszustand &z = m_zustand;
+    const int lektion = z.LektionNr + 1;
+    Q_EMIT positionGeaendert(lektion, z.ZeileNr);
+    if (z.LektionNr >= 0 && z.LektionNr < Kurs::AnzahlLektionen) {
+        z.LektionText = QString::number(lektion);
+        if (z.ZeileNr >= 1 && z.ZeileNr <= Kurs::ZeilenJeLektion)
+            ZeigeZeile(Kurs::zeile(lektion, z.ZeileNr));
+    }
+    Fokusrueckgabe();
+    z.ZeileNr = Zaehler::erhoeht(z.ZeileNr);
+}
+
+void Uebung::ZeigeZeile(const QString &zeile)
+{
+    m_zeile = zeile;
+    Q_EMIT zeileGezeigt(m_zeile);
+    Fokusrueckgabe();
 }
 
 void Uebung::PruefeEingabe()
 {
-    const QString feld = a.feldText();
+    Uebungszustand &z = m_zustand;
+    const QString feld = m_feld.text();
     if (feld == auswahlaufforderung()) {
-        a.setzeWiederholenSichtbar(false);
+        Q_EMIT wiederholenMoeglich(false);
         return;
     }
 
     z.Eingabe = Zeichenkette::zusammengesetzt(feld);
     z.EingabeLaenge = Zaehler::laenge(Zeichenkette::anzahl(z.Eingabe));
-    z.Vorgabe = a.textFeld();
+    z.Vorgabe = m_zeile;
     z.ZeilenLaenge = Zaehler::laenge(Zeichenkette::anzahl(z.Vorgabe));
     // Taken once: the completion check below compares with it even after a correction.
     const QString erwarteterAnfang = Zeichenkette::anfang(z.Vorgabe, z.EingabeLaenge);
 
     if (z.EingabeLaenge < z.ZeilenLaenge)
-        a.setzeMeinText(echo(z.Eingabe));
+        Q_EMIT eingabeGeaendert(z.Eingabe);
 
     if (z.EingabeLaenge >= 1 && z.ZeilenLaenge >= 1) {
         QString erwartet = Zeichenkette::letztes(erwarteterAnfang);
@@ -80,38 +103,37 @@ void Uebung::PruefeEingabe()
             }
             QString rest = feld;
             for (;;) {
-                a.meldung(falschesZeichenMeldung(erwartet, getippt));
+                Q_EMIT falschesZeichen(erwartet, getippt);
                 z.FehlerZahl = Zaehler::erhoeht(z.FehlerZahl);
-                a.setzeFehlerTaste(QStringLiteral("F.: ") + Zaehler::mitVorzeichen(z.FehlerZahl));
+                Q_EMIT fehlerGezaehlt(z.FehlerZahl);
                 // Drop the last character as it arrived: when a combining accent turned a correct
                 // letter into a wrong one, only the accent goes and the letter stays.
                 m_weiterFalsch = false;
                 ++m_korrekturen;
-                a.setzeFeldText(Zeichenkette::ohneLetztes(rest));
+                m_feld.setzeText(Zeichenkette::ohneLetztes(rest)); // evaluates again, nested
                 --m_korrekturen;
                 if (!m_weiterFalsch)
                     break;
-                rest = a.feldText();
+                rest = m_feld.text();
                 erwartet = m_naechstErwartet;
                 getippt = m_naechstGetippt;
             }
-            a.setzeFeldCursorAnsEnde();
-            z.Eingabe = Zeichenkette::zusammengesetzt(a.feldText());
+            m_feld.cursorAnsEnde();
+            z.Eingabe = Zeichenkette::zusammengesetzt(m_feld.text());
             z.EingabeLaenge = Zaehler::laenge(Zeichenkette::anzahl(z.Eingabe));
-            a.setzeMeinText(echo(z.Eingabe));
+            Q_EMIT eingabeGeaendert(z.Eingabe);
         }
     }
 
-    if (z.EingabeLaenge == z.ZeilenLaenge) {
+    // An empty line (after a lesson's end) is never complete.
+    if (z.ZeilenLaenge >= 1 && z.EingabeLaenge == z.ZeilenLaenge) {
         if (erwarteterAnfang == z.Eingabe) {
             z.FehlerfreiZahl = Zaehler::erhoeht(z.FehlerfreiZahl);
-            a.setzeFenstertitel(
-                QStringLiteral("Lektion: ") + z.LektionText + QStringLiteral("- Fehlerfrei: ") +
-                Zaehler::mitVorzeichen(z.FehlerfreiZahl) + QStringLiteral(" von 15 Reihen."));
-            a.setzeFeldText(QString());
-            a.setzeMeinText(QStringLiteral("_"));
+            Q_EMIT zeileGeschafft(z.LektionText, z.FehlerfreiZahl);
+            m_feld.setzeText(QString()); // evaluates the empty box, nested
+            Q_EMIT eingabeGeaendert(QString());
         }
-        if (z.ZeileNr > ZeilenJeLektion)
+        if (z.ZeileNr > Kurs::ZeilenJeLektion)
             Lektionsende();
         else
             NaechsteZeile();
@@ -120,38 +142,39 @@ void Uebung::PruefeEingabe()
 
 void Uebung::Lektionsende()
 {
-    a.setzeFeldText(auswahlaufforderung());
-    a.setzeWiederholenSichtbar(false);
-    a.setzeFeldAktiv(false);
-    a.setzeTextFeld(QStringLiteral("Lektion beendet"));
-    a.setzeText(QStringLiteral("\r\r--- NEUE LEKTION WÄHLEN ---"));
+    m_feld.setzeText(auswahlaufforderung()); // evaluates the prompt, nested: hides Wiederholen
+    Q_EMIT wiederholenMoeglich(false);
+    m_feld.setzeAktiv(false);
+    m_zeile.clear();
+    Q_EMIT lektionBeendet();
 }
 
 void Uebung::FELD_KeyDown()
 {
-    if (Zeichenkette::anzahl(a.feldText()) >= Warnlaenge)
-        a.meldung(QStringLiteral("TEXT ZU LANG"));
+    if (Zeichenkette::anzahl(m_feld.text()) >= Kurs::Hoechstlaenge)
+        Q_EMIT eingabeZuLang();
 }
 
 void Uebung::FehlerTaste_Click()
 {
-    z.FehlerZahl = 0;
-    a.setzeFehlerTaste(QString::number(z.FehlerZahl));
+    m_zustand.FehlerZahl = 0;
+    Q_EMIT fehlerZurueckgesetzt();
 }
 
 void Uebung::Wiederholen_Click()
 {
+    Uebungszustand &z = m_zustand;
     if (z.ZeileNr <= 1)
         return;
     z.ZeileNr = qint16(z.ZeileNr - 2);
     NaechsteZeile();
-    a.setzeMeinText(echo(z.Eingabe));
-    a.setzeFeldText(QString());
+    Q_EMIT eingabeGeaendert(z.Eingabe);
+    m_feld.setzeText(QString()); // evaluates the empty box, nested
     Fokusrueckgabe();
 }
 
 void Uebung::Fokusrueckgabe()
 {
-    if (a.feldAktiv())
-        a.gibFeldFokus();
+    if (m_feld.istAktiv())
+        m_feld.gibFokus();
 }

@@ -1,36 +1,42 @@
 #pragma once
 
-#include "main_window/Uebungszustand.h"
+#include "engine/Uebungszustand.h"
 
+#include <QObject>
 #include <QString>
 
-class Uebungsansicht;
+class Feldzugang;
 
-// The typing exercise: choosing a lesson, showing its lines, evaluating every change of the input
-// box, progress, error count, stepping back and the lesson's end. Holds no widget; everything it
-// shows goes through the Uebungsansicht.
-class Uebung
+// The typing exercise: choosing a lesson, serving its lines, evaluating every change of the
+// input box, counting, stepping back and ending the lesson. It knows no widget: it reads and
+// sets the input box through a Feldzugang and reports what happened through its signals, which
+// the main window turns into captions, titles and messages.
+//
+// The signals that ask the learner something (falschesZeichen, eingabeZuLang) are meant for
+// direct connections that show a modal message and return once it is confirmed.
+class Uebung : public QObject
 {
+    Q_OBJECT
 public:
-    static constexpr int ZeilenJeLektion = 15;
-    static constexpr int Warnlaenge = 72;
+    explicit Uebung(Feldzugang &feld, QObject *parent = nullptr);
 
-    explicit Uebung(Uebungsansicht &ansicht);
+    const Uebungszustand &zustand() const { return m_zustand; }
 
-    const Uebungszustand &zustand() const { return z; }
-    Uebungszustand &zustand() { return z; }
+    // The exercise line the learner is to type; empty once a lesson has ended.
+    const QString &zeile() const { return m_zeile; }
 
     // The select-lesson prompt that FELD holds between lessons.
     static QString auswahlaufforderung();
     // The exercise line shown before any lesson has been chosen.
     static QString anleitung();
 
-    // Start values of the window's load handler.
+    // The main window's load handler: counters first, then, once the window shows, the
+    // instruction as the line and lesson 15 as the lesson it leads into.
     void startwerteSetzen();
     void startzeileSetzen();
 
-    // Lesson choice with the item's index and its menu's offset (0, 10 or 20).
-    void LektionWaehlen(int index, int versatz);
+    // Lesson choice by its 0-based number (0 is lesson 1).
+    void LektionWaehlen(int lektionNr);
     void NaechsteZeile();
     void ZeigeZeile(const QString &zeile);
 
@@ -43,11 +49,30 @@ public:
     void Wiederholen_Click();
     void Fokusrueckgabe();
 
+Q_SIGNALS:
+    // Lesson `lektion` (1..30) was chosen: the keys it has taught and its explanation.
+    void lektionGewaehlt(int lektion, const QString &lernTasten, const QString &erklaerung);
+    // A new exercise line to type.
+    void zeileGezeigt(const QString &zeile);
+    // The lesson and line the next call of NaechsteZeile will have shown.
+    void positionGeaendert(int lektion, qint16 zeile);
+    // What the learner has typed of the line, as the evaluation accepted it.
+    void eingabeGeaendert(const QString &eingabe);
+    void falschesZeichen(const QString &erwartet, const QString &getippt);
+    void eingabeZuLang();
+    void fehlerGezaehlt(qint16 fehlerZahl);
+    void fehlerZurueckgesetzt();
+    // A line was typed without error: the lesson as text and the count of completed lines.
+    void zeileGeschafft(const QString &lektionText, qint16 fehlerfrei);
+    void lektionBeendet();
+    void wiederholenMoeglich(bool moeglich);
+
 private:
     void Lektionsende();
 
-    Uebungsansicht &a;
-    Uebungszustand z;
+    Feldzugang &m_feld;
+    Uebungszustand m_zustand;
+    QString m_zeile;
     int m_korrekturen = 0; // corrections under way, see PruefeEingabe
     bool m_weiterFalsch = false;
     QString m_naechstErwartet;

@@ -1,9 +1,8 @@
 #include "help/FingerBild.h"
-#include "util/Bilder.h"
 
-#include "keyboard/Fingertasten.h"
-#include "keyboard/TastenCode.h"
-#include "main_window/Tastaturlayout.h"
+#include "keyboard/Finger.h"
+#include "keyboard/Tastatur.h"
+#include "util/Bilder.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -17,8 +16,8 @@ constexpr QPointF TastaturVersatz(-14, -278);
 constexpr QRectF HaendeFlaeche(329, 318, 202, 133);
 constexpr qreal MarkerGroesse = 17;
 
-// Left little to left index, right index to right little: the order of the markers on the hands.
-constexpr std::array<QRgb, Fingertasten::AnzahlFinger> Farben{
+// Indexed like the finger buttons.
+constexpr std::array<QRgb, Fingerfuehrung::AnzahlFinger> Farben{
     0xFFB7E4A0, // 0 left index
     0xFFF6EC8F, // 1 left middle
     0xFFF9D08B, // 2 left ring
@@ -28,21 +27,6 @@ constexpr std::array<QRgb, Fingertasten::AnzahlFinger> Farben{
     0xFFA9C8F0, // 6 right middle
     0xFF9ED9D0, // 7 right index
 };
-
-constexpr const char16_t *Namen[Fingertasten::AnzahlFinger] = {
-    u"Linker Zeigefinger",    u"Linker Mittelfinger",    u"Linker Ringfinger",
-    u"Linker kleiner Finger", u"Rechter kleiner Finger", u"Rechter Ringfinger",
-    u"Rechter Mittelfinger",  u"Rechter Zeigefinger",
-};
-
-// Marker positions over the hands picture, as in the main window (left little .. right little).
-constexpr QPointF MarkerPlatz[10] = {{0, 40},   {8, 16},  {24, 0},  {48, 0},   {80, 32},
-                                     {104, 32}, {136, 0}, {160, 0}, {172, 16}, {184, 40}};
-
-QString text(const char16_t *s)
-{
-    return QString::fromUtf16(s);
-}
 
 } // namespace
 
@@ -68,32 +52,13 @@ QSize FingerBild::minimumSizeHint() const
     return (Leinwand / 2).toSize();
 }
 
-std::optional<int> FingerBild::fingerDerTaste(Taste taste)
+QColor FingerBild::farbe(Finger finger)
 {
-    for (int finger = 0; finger < Fingertasten::AnzahlFinger; ++finger) {
-        for (char16_t zeichen : Fingertasten::Tabelle[std::size_t(finger)].tasten) {
-            if (TastenCode::tasteFuer(zeichen) == taste)
-                return finger;
-        }
-    }
-    return std::nullopt;
-}
-
-QColor FingerBild::fingerfarbe(int finger)
-{
-    if (finger < 0 || finger >= Fingertasten::AnzahlFinger)
-        return ohneFingerFarbe();
+    if (finger == Finger::Daumen)
+        return QColor(0xE8, 0xDC, 0xC6);
+    if (finger == Finger::Keiner)
+        return QColor(0xF2, 0xF2, 0xF2);
     return QColor::fromRgb(Farben[std::size_t(finger)]);
-}
-
-QColor FingerBild::daumenfarbe()
-{
-    return QColor(0xE8, 0xDC, 0xC6);
-}
-
-QColor FingerBild::ohneFingerFarbe()
-{
-    return QColor(0xF2, 0xF2, 0xF2);
 }
 
 QTransform FingerBild::abbildung() const
@@ -106,9 +71,9 @@ QTransform FingerBild::abbildung() const
 
 QRectF FingerBild::tastenRechteck(int index) const
 {
-    if (index < 0 || index >= Tastaturlayout::AnzahlTasten)
+    if (index < 0 || index >= Tastatur::AnzahlTasten)
         return {};
-    const Tastenplatz &t = Tastaturlayout::Tabelle[std::size_t(index)];
+    const Tastendaten &t = Tastatur::Tabelle[std::size_t(index)];
     const QRectF leinwand(QPointF(t.links, t.oben) + TastaturVersatz, QSizeF(t.breite, t.hoehe));
     return abbildung().mapRect(leinwand);
 }
@@ -129,26 +94,22 @@ void FingerBild::zeichneTastatur(QPainter &p) const
     QFont schrift(QStringLiteral("Arial"));
     schrift.setPixelSize(18);
     p.setFont(schrift);
-    for (const Tastenplatz &t : Tastaturlayout::Tabelle) {
+    for (const Tastendaten &t : Tastatur::Tabelle) {
         const QRectF r(QPointF(t.links, t.oben) + TastaturVersatz, QSizeF(t.breite, t.hoehe));
-        const std::optional<int> finger = fingerDerTaste(t.taste);
-        QColor farbe = finger ? fingerfarbe(*finger) : ohneFingerFarbe();
-        if (t.taste.feld == Tastenfeld::LeerTaste)
-            farbe = daumenfarbe();
         p.setPen(QPen(QColor(0x60, 0x60, 0x60), 1));
-        p.setBrush(farbe);
+        p.setBrush(farbe(t.finger));
         p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
         p.setPen(Qt::black);
-        if (!t.bild.empty()) {
-            QSvgRenderer glyphe(QString::fromUtf16(t.bild.data(), qsizetype(t.bild.size())));
+        if (!t.bild.isEmpty()) {
+            QSvgRenderer glyphe(t.bild.toString());
             QRectF ziel(QPointF(), glyphe.defaultSize());
             ziel.moveCenter(r.center());
             glyphe.render(&p, ziel);
         } else {
-            const QString beschriftung =
-                t.taste.feld == Tastenfeld::LeerTaste
-                    ? QString()
-                    : QString::fromUtf16(t.beschriftung.data(), qsizetype(t.beschriftung.size()));
+            // The space bar is drawn blank, the thumbs' key needs no word.
+            const QString beschriftung = t.taste.feld == Tastenfeld::LeerTaste
+                                             ? QString()
+                                             : Tastatur::entwurfsbeschriftung(t);
             QFont klein = schrift;
             if (beschriftung.size() > 1)
                 klein.setPixelSize(15);
@@ -163,15 +124,18 @@ void FingerBild::zeichneHaende(QPainter &p) const
 {
     m_haende.render(&p, HaendeFlaeche);
     p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
-    for (int marker = 0; marker < 10; ++marker) {
-        QColor farbe = daumenfarbe();
-        for (int finger = 0; finger < Fingertasten::AnzahlFinger; ++finger) {
-            if (Fingertasten::Tabelle[std::size_t(finger)].roterMarker == marker)
-                farbe = fingerfarbe(finger);
+    for (int marker = 0; marker < Fingerfuehrung::AnzahlMarker; ++marker) {
+        Finger finger = Finger::Daumen;
+        for (const Fingerdaten &f : Fingerfuehrung::Fingertabelle) {
+            if (f.roterMarker == marker)
+                finger = f.finger;
         }
-        p.setBrush(farbe);
-        p.drawEllipse(QRectF(HaendeFlaeche.topLeft() + MarkerPlatz[marker],
-                             QSizeF(MarkerGroesse, MarkerGroesse)));
+        p.setBrush(farbe(finger));
+        // Where the marker sits over the hands in the main window, here over the drawn hands.
+        const QPoint versatz = Fingerfuehrung::Markertabelle[std::size_t(marker)].platz -
+                               Fingerfuehrung::HaendeLinksOben;
+        p.drawEllipse(
+            QRectF(HaendeFlaeche.topLeft() + versatz, QSizeF(MarkerGroesse, MarkerGroesse)));
     }
 }
 
@@ -193,14 +157,16 @@ void FingerBild::zeichneLegende(QPainter &p) const
                    name);
     };
     // Left hand beside the left hand, little finger on top as on the keyboard's left edge.
-    const int linke[] = {3, 2, 1, 0};
-    const int rechte[] = {7, 6, 5, 4};
+    const Finger linke[] = {Finger::LinksKlein, Finger::LinksRing, Finger::LinksMittel,
+                            Finger::LinksZeige};
+    const Finger rechte[] = {Finger::RechtsZeige, Finger::RechtsMittel, Finger::RechtsRing,
+                             Finger::RechtsKlein};
     for (int i = 0; i < 4; ++i) {
         eintrag({HaendeFlaeche.left() - 24, HaendeFlaeche.top() + 6 + i * zeilenabstand},
-                fingerfarbe(linke[i]), text(Namen[linke[i]]), true);
+                farbe(linke[i]), Fingerfuehrung::daten(linke[i]).name.toString(), true);
         eintrag({HaendeFlaeche.right() + 24, HaendeFlaeche.top() + 6 + i * zeilenabstand},
-                fingerfarbe(rechte[i]), text(Namen[rechte[i]]), false);
+                farbe(rechte[i]), Fingerfuehrung::daten(rechte[i]).name.toString(), false);
     }
     const QPointF daumen(HaendeFlaeche.center().x() - 90, HaendeFlaeche.bottom() + 24);
-    eintrag(daumen, daumenfarbe(), QStringLiteral("Daumen: die Leertaste"), false);
+    eintrag(daumen, farbe(Finger::Daumen), QStringLiteral("Daumen: die Leertaste"), false);
 }

@@ -1,15 +1,14 @@
 #pragma once
 
-#include "keyboard/Taste.h"
+#include "keyboard/Tastatur.h"
 
 #include <QColor>
 #include <QSvgRenderer>
 #include <QWidget>
-#include <optional>
 
 // The whole German keyboard with every key in the colour of the finger that types it, the hands
-// below and a legend. The colours come from the finger guide's key strings, so the picture and
-// the finger buttons of the main window always agree.
+// below and a legend. The colours follow the keyboard table's fingers, the same that the finger
+// buttons of the main window show, so the two always agree.
 class FingerBild : public QWidget
 {
     Q_OBJECT
@@ -19,12 +18,8 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    // The finger (index of the finger buttons, 0..7) whose key string names `taste`; none for the
-    // space bar, Enter and the picture keys.
-    static std::optional<int> fingerDerTaste(Taste taste);
-    static QColor fingerfarbe(int finger);
-    static QColor daumenfarbe();
-    static QColor ohneFingerFarbe();
+    // The colour of a finger's keys; the thumbs' and the one of keys no finger types included.
+    static QColor farbe(Finger finger);
 
     // Where key `index` of the keyboard layout is drawn, in widget coordinates.
     QRectF tastenRechteck(int index) const;

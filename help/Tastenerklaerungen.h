@@ -1,26 +1,13 @@
 #pragma once
 
+#include "keyboard/Taste.h"
 #include "util/Meldungen.h"
 
 #include <QString>
+#include <optional>
 
-// The keys of the on-screen keyboard that explain themselves when clicked. All letter keys share
-// one explanation, as do all digit keys and all symbol keys.
-enum class Erklaerungstaste {
-    AltGr,
-    Alt,
-    Buchstabe,
-    Eingabe,
-    Leer,
-    Feststell,
-    Ruecktaste,
-    Umschalt,
-    Strg,
-    Tab,
-    Zahl,
-    Zeichen,
-};
-
+// What a key of the on-screen keyboard says about itself when clicked. All keys of a control
+// array share one explanation; the picture keys left of and beside the space bar explain nothing.
 struct Tastenerklaerung
 {
     QString titel;
@@ -28,4 +15,4 @@ struct Tastenerklaerung
     QString text; // line breaks as single carriage returns
 };
 
-Tastenerklaerung tastenerklaerung(Erklaerungstaste taste);
+std::optional<Tastenerklaerung> tastenerklaerung(Tastenfeld feld);

@@ -1,20 +1,20 @@
 #include "help/Weblinks.h"
 
+#include <QStringView>
 #include <array>
-#include <string_view>
 
 namespace {
 
 struct Eintrag
 {
-    std::u16string_view name;
-    std::u16string_view beschriftung;
-    std::u16string_view adresse;
+    QStringView name;
+    QStringView beschriftung;
+    QStringView adresse;
 };
 
 // Free, non-commercial pages a learner may enjoy once the fingers are warm; the program's own
 // pages under the project's address.
-constexpr std::array<Eintrag, Weblinks::Anzahl> Tabelle{{
+constexpr std::array<Eintrag, 10> Tabelle{{
     {u"mnu_Link1", u"Freie Notenbibliothek", u"https://imslp.org/"},
     {u"mnu_Link2", u"Klassische Musik frei hören", u"https://musopen.org/"},
     {u"mnu_WendrikWeb", u"Das Fingalo-Team", u"https://fingalo.example.org/"},
@@ -27,16 +27,6 @@ constexpr std::array<Eintrag, Weblinks::Anzahl> Tabelle{{
     {u"mnu_Webseite", u"Fingalo Webseite", u"https://fingalo.example.org/aktuell/"},
 }};
 
-QString text(std::u16string_view s)
-{
-    return QString::fromUtf16(s.data(), qsizetype(s.size()));
-}
-
-Weblink alsWeblink(const Eintrag &e)
-{
-    return {text(e.name), text(e.beschriftung), QUrl(text(e.adresse), QUrl::StrictMode)};
-}
-
 } // namespace
 
 namespace Weblinks {
@@ -44,17 +34,11 @@ namespace Weblinks {
 Weblink eintrag(const QString &name)
 {
     for (const Eintrag &e : Tabelle) {
-        if (name == text(e.name))
-            return alsWeblink(e);
+        if (name == e.name)
+            return {e.name.toString(), e.beschriftung.toString(),
+                    QUrl(e.adresse.toString(), QUrl::StrictMode)};
     }
     return {};
-}
-
-Weblink eintrag(int index)
-{
-    if (index < 0 || index >= Anzahl)
-        return {};
-    return alsWeblink(Tabelle[std::size_t(index)]);
 }
 
 } // namespace Weblinks

@@ -13,12 +13,7 @@ struct Weblink
 
 namespace Weblinks {
 
-inline constexpr int Anzahl = 10;
-
 // The link of menu item `name`; an empty link for names that carry none.
 Weblink eintrag(const QString &name);
-
-// Every link in menu order.
-Weblink eintrag(int index);
 
 } // namespace Weblinks

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
-// The control arrays of the on-screen keyboard whose keys a key string can name.
+// The control arrays and single keys of the on-screen keyboard.
 enum class Tastenfeld : quint8 {
     Buchstaben,   // 0..28, QWERTZ reading order
     Zahlentasten, // index = digit
@@ -14,7 +15,6 @@ enum class Tastenfeld : quint8 {
     Ruecktaste,
     AltGrTaste,
     Alttaste,
-    // Keys that no key string names.
     LeerTaste, // only element 2
     Command1,  // logo key
     Command2,  // logo key
@@ -28,11 +28,15 @@ struct Taste
     Tastenfeld feld;
     int index = 0;
 
-    // The 48 keys that type a character; all others named by a key string are function keys.
+    // The 48 keys that type a character.
     constexpr bool istZeichentaste() const
     {
         return feld == Tastenfeld::Buchstaben || feld == Tastenfeld::Zahlentasten ||
                feld == Tastenfeld::Zeichentaste;
     }
     friend constexpr bool operator==(const Taste &, const Taste &) = default;
+
+    // The button's object name: "Buchstaben_0" for an element of a control array, the plain
+    // name ("Rücktaste") for a single key.
+    QString objektname() const;
 };

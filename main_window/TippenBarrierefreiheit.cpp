@@ -3,53 +3,17 @@
 
 #include "main_window/tippen.h"
 
+#include "keyboard/Finger.h"
 #include "main_window/Eingabefeld.h"
 #include "main_window/KlickLabel.h"
-#include "main_window/Knopf.h"
-#include "main_window/Tastaturlayout.h"
 #include "util/Formelement.h"
+#include "util/Knopf.h"
 #include "util/SvgBild.h"
 
 #include <QLabel>
 #include <QMenu>
 
 namespace {
-
-QString tastenname(const Tastenplatz &p)
-{
-    const int i = p.taste.index;
-    switch (p.taste.feld) {
-    case Tastenfeld::ShiftTaste:
-        return i == 0 ? QStringLiteral("Umschalttaste links")
-                      : QStringLiteral("Umschalttaste rechts");
-    case Tastenfeld::Strgtaste:
-        return i == 0 ? QStringLiteral("Steuerungstaste links")
-                      : QStringLiteral("Steuerungstaste rechts");
-    case Tastenfeld::LockTaste:
-        return QStringLiteral("Feststelltaste");
-    case Tastenfeld::TabTaste:
-        return QStringLiteral("Tabulatortaste");
-    case Tastenfeld::Ruecktaste:
-        return QStringLiteral("Rücktaste");
-    case Tastenfeld::AltGrTaste:
-        return QStringLiteral("Taste Alt Gr");
-    case Tastenfeld::Alttaste:
-        return QStringLiteral("Taste Alt");
-    case Tastenfeld::LeerTaste:
-        return QStringLiteral("Leertaste");
-    case Tastenfeld::Command1:
-        return QStringLiteral("Systemtaste links");
-    case Tastenfeld::Command2:
-        return QStringLiteral("Systemtaste rechts");
-    case Tastenfeld::Command3:
-        return QStringLiteral("Kontextmenütaste");
-    case Tastenfeld::Command4:
-        return QStringLiteral("Eingabetaste");
-    default:
-        return QStringLiteral("Taste ") +
-               QString::fromUtf16(p.beschriftung.data(), qsizetype(p.beschriftung.size()));
-    }
-}
 
 void benenne(QWidget *w, const QString &name, const QString &beschreibung = {})
 {
@@ -76,20 +40,12 @@ void tippen::benenneFuerScreenreader()
     for (QLabel *l : Bezeichnung1)
         benenne(l, l->text());
 
-    static constexpr const char16_t *fingernamen[] = {
-        u"Linker Zeigefinger",    u"Linker Mittelfinger",    u"Linker Ringfinger",
-        u"Linker kleiner Finger", u"Rechter kleiner Finger", u"Rechter Ringfinger",
-        u"Rechter Mittelfinger",  u"Rechter Zeigefinger"};
-    for (int i = 0; i <= 7; ++i)
-        benenne(Finger[i], QString::fromUtf16(fingernamen[i]),
+    for (int i = 0; i < Fingerfuehrung::AnzahlFinger; ++i)
+        benenne(Finger[i], Fingerfuehrung::Fingertabelle[std::size_t(i)].name.toString(),
                 QStringLiteral("Zeigt die Tasten dieses Fingers"));
-    static constexpr const char16_t *markernamen[] = {
-        u"linker kleiner Finger", u"linker Ringfinger",    u"linker Mittelfinger",
-        u"linker Zeigefinger",    u"linker Daumen",        u"rechter Daumen",
-        u"rechter Zeigefinger",   u"rechter Mittelfinger", u"rechter Ringfinger",
-        u"rechter kleiner Finger"};
-    for (int i = 0; i <= 9; ++i)
-        benenne(DieFinger[i], QStringLiteral("Markierung ") + QString::fromUtf16(markernamen[i]));
+    for (int i = 0; i < Fingerfuehrung::AnzahlMarker; ++i)
+        benenne(DieFinger[i], QStringLiteral("Markierung ") +
+                                  Fingerfuehrung::Markertabelle[std::size_t(i)].name.toString());
 
     benenne(ZeigeTasten[0], QStringLiteral("Tasten ohne Umschalttaste zeigen"));
     benenne(ZeigeTasten[1], QStringLiteral("Tasten mit Umschalttaste zeigen"));
@@ -98,12 +54,15 @@ void tippen::benenneFuerScreenreader()
             QStringLiteral("Fehlerzähler wieder auf 0 stellen"));
     benenne(Wiederholen, QStringLiteral("Wiederholen"), QStringLiteral("Eine Zeile zurückgehen"));
 
-    for (const Tastenplatz &p : Tastaturlayout::Tabelle) {
-        const bool nurFokus = p.taste.feld == Tastenfeld::Command1 ||
-                              p.taste.feld == Tastenfeld::Command2 ||
-                              p.taste.feld == Tastenfeld::Command3;
-        benenne(taste(p.taste), tastenname(p),
-                nurFokus ? QStringLiteral("Zurück zur Eingabe")
-                         : QStringLiteral("Erklärt diese Taste"));
+    for (std::size_t i = 0; i < m_tasten.size(); ++i) {
+        const Tastendaten &t = Tastatur::Tabelle[i];
+        const QString name = t.sprechname.isEmpty()
+                                 ? QStringLiteral("Taste ") + Tastatur::entwurfsbeschriftung(t)
+                                 : t.sprechname.toString();
+        benenne(m_tasten[i], name,
+                t.code == 0 && t.taste.feld != Tastenfeld::LeerTaste &&
+                        t.taste.feld != Tastenfeld::Command4
+                    ? QStringLiteral("Zurück zur Eingabe")
+                    : QStringLiteral("Erklärt diese Taste"));
     }
 }

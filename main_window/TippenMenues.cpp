@@ -37,15 +37,15 @@ void tippen::baueMenues()
         return m;
     };
 
-    mnu_Programm = hauptmenue(QStringLiteral("mnu_Programm"), QStringLiteral("Programm"));
+    QMenu *mnu_Programm = hauptmenue(QStringLiteral("mnu_Programm"), QStringLiteral("Programm"));
     mnu_beenden = eintrag(mnu_Programm, QStringLiteral("mnu_beenden"), QStringLiteral("Beenden"));
 
-    mnu_Lektionen = hauptmenue(QStringLiteral("mnu_Lektionen"), QStringLiteral("Lektionen"));
-    mnu_1bis10 =
+    QMenu *mnu_Lektionen = hauptmenue(QStringLiteral("mnu_Lektionen"), QStringLiteral("Lektionen"));
+    QMenu *mnu_1bis10 =
         untermenue(this, mnu_Lektionen, QStringLiteral("mnu_1bis10"), QStringLiteral("1-10"));
-    mnu_11bis20 =
+    QMenu *mnu_11bis20 =
         untermenue(this, mnu_Lektionen, QStringLiteral("mnu_11bis20"), QStringLiteral("11-20"));
-    mnu_21bis30 =
+    QMenu *mnu_21bis30 =
         untermenue(this, mnu_Lektionen, QStringLiteral("mnu_21bis30"), QStringLiteral("21-30"));
     for (int i = 0; i <= 9; ++i) {
         Lektion1[i] = eintrag(mnu_1bis10, QStringLiteral("Lektion1_%1").arg(i),
@@ -56,21 +56,21 @@ void tippen::baueMenues()
                               QStringLiteral("Lekt. %1").arg(i + 21));
     }
     // Kept for the texts once planned; hidden and disabled, so it never shows.
-    mnu_UebungsT = untermenue(this, mnu_Lektionen, QStringLiteral("mnu_ÜbungsT"),
-                              QStringLiteral("Übungstexte"));
+    QMenu *mnu_UebungsT = untermenue(this, mnu_Lektionen, QStringLiteral("mnu_ÜbungsT"),
+                                     QStringLiteral("Übungstexte"));
     for (int i = 1; i <= 3; ++i)
-        Lektion4[i] = eintrag(mnu_UebungsT, QStringLiteral("Lektion4_%1").arg(i),
-                              QStringLiteral("Text %1").arg(i));
+        eintrag(mnu_UebungsT, QStringLiteral("Lektion4_%1").arg(i),
+                QStringLiteral("Text %1").arg(i));
     mnu_UebungsT->menuAction()->setVisible(false);
     mnu_UebungsT->menuAction()->setEnabled(false);
     mnu_UebungsT->setEnabled(false);
 
-    mnu_Webseiten = hauptmenue(QStringLiteral("mnu_Webseiten"), QStringLiteral("Webseiten"));
+    QMenu *mnu_Webseiten = hauptmenue(QStringLiteral("mnu_Webseiten"), QStringLiteral("Webseiten"));
     struct Gruppe
     {
-        const char16_t *name;
-        const char16_t *titel;
-        std::initializer_list<const char16_t *> eintraege;
+        QStringView name;
+        QStringView titel;
+        std::initializer_list<QStringView> eintraege;
     };
     const Gruppe gruppen[] = {
         {u"mnu_Musik", u"Musik", {u"mnu_Link1", u"mnu_Link2"}},
@@ -85,18 +85,17 @@ void tippen::baueMenues()
         connect(a, &QAction::triggered, this, [this, adresse] { Adresse_Click(adresse); });
     };
     for (const Gruppe &g : gruppen) {
-        QMenu *m = untermenue(this, mnu_Webseiten, QString::fromUtf16(g.name),
-                              QString::fromUtf16(g.titel));
-        for (const char16_t *name : g.eintraege)
-            verweis(m, QString::fromUtf16(name));
+        QMenu *m = untermenue(this, mnu_Webseiten, g.name.toString(), g.titel.toString());
+        for (QStringView name : g.eintraege)
+            verweis(m, name.toString());
     }
 
-    mnu_Hilfe = hauptmenue(QStringLiteral("mnu_Hilfe"), QStringLiteral("Hilfe"));
+    QMenu *mnu_Hilfe = hauptmenue(QStringLiteral("mnu_Hilfe"), QStringLiteral("Hilfe"));
     mnu_Kurzanleitung =
         eintrag(mnu_Hilfe, QStringLiteral("mnu_Kurzanleitung"), QStringLiteral("Kurzanleitung"));
     mnu_FingerBild =
         eintrag(mnu_Hilfe, QStringLiteral("mnu_FingerBild"), QStringLiteral("Finger im Bild"));
-    mnu_update =
+    QMenu *mnu_update =
         untermenue(this, mnu_Hilfe, QStringLiteral("mnu_update"), QStringLiteral("Update?"));
     verweis(mnu_update, QStringLiteral("mnu_Webseite"));
 }

@@ -1,24 +1,24 @@
 #include "main_window/tippen.h"
-#include "util/Bilder.h"
 
+#include "engine/Zaehler.h"
 #include "help/Hilfeanzeige.h"
 #include "help/Tastenerklaerungen.h"
-#include "keyboard/Fingertasten.h"
-#include "keyboard/Tastenbeschriftung.h"
+#include "keyboard/Finger.h"
 #include "keyboard/Tastenmarkierung.h"
+#include "lessons/Kurs.h"
 #include "main_window/Eingabefeld.h"
 #include "main_window/KlickLabel.h"
-#include "main_window/Knopf.h"
-#include "main_window/Tastaturlayout.h"
 #include "util/Anwendung.h"
+#include "util/Bilder.h"
 #include "util/Bildschirmzeiger.h"
-#include "util/DickerWinRand.h"
+#include "util/BrowserAufrufen.h"
+#include "util/DickerRand.h"
 #include "util/Farbe.h"
 #include "util/Formelement.h"
+#include "util/Knopf.h"
 #include "util/Mauszeiger.h"
 #include "util/Meldungen.h"
-#include "util/ZentriereForm.h"
-#include "util/mdlBrowserAufrufen.h"
+#include "util/Zentriere.h"
 
 #include <QAction>
 #include <QFrame>
@@ -26,6 +26,26 @@
 #include <QLabel>
 #include <QLayout>
 #include <QVBoxLayout>
+
+namespace {
+
+QString falschesZeichenMeldung(const QString &erwartet, const QString &getippt)
+{
+    return QStringLiteral("Es sollte das Zeichen {") + erwartet +
+           QStringLiteral("} eingegeben werden.\rSie haben das Zeichen {") + getippt +
+           QStringLiteral("} eingegeben.\r\rBitte geben Sie das richtige Zeichen ein. Nehmen Sie "
+                          "den richtigen Finger und ...\r... vorher mit dem rechten kleinen Finger "
+                          "die Eingabetaste betätigen um dieses OK zu bestätigen.");
+}
+
+QString fortschrittstitel(const QString &lektionText, qint16 fehlerfrei)
+{
+    return QStringLiteral("Lektion: ") + lektionText + QStringLiteral("- Fehlerfrei: ") +
+           Zaehler::mitVorzeichen(fehlerfrei) +
+           QStringLiteral(" von %1 Reihen.").arg(Kurs::ZeilenJeLektion);
+}
+
+} // namespace
 
 tippen::tippen(Umgebung &umgebung, QWidget *parent)
     : QMainWindow(parent), m_umgebung(umgebung), m_uebung(*this)
@@ -61,25 +81,26 @@ tippen::tippen(Umgebung &umgebung, QWidget *parent)
     baueMenues();
     setzeFokusfolge();
     benenneFuerScreenreader();
-    verbinde();
+    verbindeBedienelemente();
+    verbindeUebung();
     // First in the focus order: the learner can type as soon as the window opens.
     FELD->setFocus(Qt::OtherFocusReason);
 }
 
 tippen::~tippen() = default;
 
-void tippen::verbinde()
+void tippen::verbindeBedienelemente()
 {
+    // Every change of FELD, typed or set by code, is evaluated at once.
     connect(FELD, &QLineEdit::textChanged, this, [this] { m_uebung.PruefeEingabe(); });
     connect(FELD, &Eingabefeld::tasteRunter, this, [this] { m_uebung.FELD_KeyDown(); });
 
     for (int i = 0; i <= 9; ++i) {
-        connect(Lektion1[i], &QAction::triggered, this,
-                [this, i] { m_uebung.LektionWaehlen(i, 0); });
+        connect(Lektion1[i], &QAction::triggered, this, [this, i] { m_uebung.LektionWaehlen(i); });
         connect(Lektion2[i], &QAction::triggered, this,
-                [this, i] { m_uebung.LektionWaehlen(i, 10); });
+                [this, i] { m_uebung.LektionWaehlen(i + 10); });
         connect(Lektion3[i], &QAction::triggered, this,
-                [this, i] { m_uebung.LektionWaehlen(i, 20); });
+                [this, i] { m_uebung.LektionWaehlen(i + 20); });
     }
     for (int i = 0; i <= 7; ++i)
         connect(Finger[i], &QPushButton::clicked, this, [this, i] { Finger_Click(i); });
@@ -89,16 +110,11 @@ void tippen::verbinde()
     connect(EndE, &QPushButton::clicked, this, &tippen::EndE_Click);
     connect(FehlerTaste, &QPushButton::clicked, this, [this] { m_uebung.FehlerTaste_Click(); });
     connect(Wiederholen, &QPushButton::clicked, this, [this] { m_uebung.Wiederholen_Click(); });
-    for (Knopf *k : {Command1, Command2, Command3})
-        connect(k, &QPushButton::clicked, this, [this] { m_uebung.Fokusrueckgabe(); });
     connect(Text, &KlickLabel::geklickt, this, &tippen::Text_Click);
 
-    for (const Tastenplatz &p : Tastaturlayout::Tabelle) {
-        const Taste t = p.taste;
-        if (t.feld == Tastenfeld::Command1 || t.feld == Tastenfeld::Command2 ||
-            t.feld == Tastenfeld::Command3)
-            continue;
-        connect(taste(t), &QPushButton::clicked, this, [this, t] { Erklaerung_Click(t); });
+    for (std::size_t i = 0; i < m_tasten.size(); ++i) {
+        const Taste t = Tastatur::Tabelle[i].taste;
+        connect(m_tasten[i], &QPushButton::clicked, this, [this, t] { Erklaerung_Click(t); });
     }
 
     connect(mnu_beenden, &QAction::triggered, this, &tippen::Beenden_Click);
@@ -106,41 +122,48 @@ void tippen::verbinde()
     connect(mnu_FingerBild, &QAction::triggered, this, [this] { Hilfe_Click(2); });
 }
 
-QPushButton *tippen::taste(Taste t) const
+// The exercise reports in its own terms; the window words them as the design shows them.
+void tippen::verbindeUebung()
 {
-    auto *selbst = const_cast<tippen *>(this);
-    const int i = t.index;
-    switch (t.feld) {
-    case Tastenfeld::Buchstaben:
-        return selbst->Buchstaben.enthaelt(i) ? selbst->Buchstaben[i] : nullptr;
-    case Tastenfeld::Zahlentasten:
-        return selbst->Zahlentasten.enthaelt(i) ? selbst->Zahlentasten[i] : nullptr;
-    case Tastenfeld::Zeichentaste:
-        return selbst->Zeichentaste.enthaelt(i) ? selbst->Zeichentaste[i] : nullptr;
-    case Tastenfeld::ShiftTaste:
-        return selbst->ShiftTaste.enthaelt(i) ? selbst->ShiftTaste[i] : nullptr;
-    case Tastenfeld::Strgtaste:
-        return selbst->Strgtaste.enthaelt(i) ? selbst->Strgtaste[i] : nullptr;
-    case Tastenfeld::LeerTaste:
-        return selbst->LeerTaste.enthaelt(i) ? selbst->LeerTaste[i] : nullptr;
-    case Tastenfeld::LockTaste:
-        return LockTaste;
-    case Tastenfeld::TabTaste:
-        return TabTaste;
-    case Tastenfeld::Ruecktaste:
-        return Ruecktaste;
-    case Tastenfeld::AltGrTaste:
-        return AltGrTaste;
-    case Tastenfeld::Alttaste:
-        return Alttaste;
-    case Tastenfeld::Command1:
-        return Command1;
-    case Tastenfeld::Command2:
-        return Command2;
-    case Tastenfeld::Command3:
-        return Command3;
-    case Tastenfeld::Command4:
-        return Command4;
+    connect(&m_uebung, &Uebung::lektionGewaehlt, this,
+            [this](int, const QString &lernTasten, const QString &erklaerung) {
+                MarkiereLernTasten(lernTasten);
+                Text->setText(Anwendung::anzeigetext(erklaerung));
+            });
+    connect(&m_uebung, &Uebung::zeileGezeigt, TextFeld, &QLabel::setText);
+    connect(&m_uebung, &Uebung::positionGeaendert, this, [this](int lektion, qint16 zeile) {
+        FelD2->setText(QStringLiteral("Lekt.: %1, Zeile: ").arg(lektion) +
+                       Zaehler::mitVorzeichen(zeile));
+    });
+    connect(&m_uebung, &Uebung::eingabeGeaendert, this,
+            [this](const QString &eingabe) { MeinText->setText(QLatin1Char('_') + eingabe); });
+    connect(&m_uebung, &Uebung::falschesZeichen, this,
+            [this](const QString &erwartet, const QString &getippt) {
+                meldung(falschesZeichenMeldung(erwartet, getippt));
+            });
+    connect(&m_uebung, &Uebung::eingabeZuLang, this,
+            [this] { meldung(QStringLiteral("TEXT ZU LANG")); });
+    connect(&m_uebung, &Uebung::fehlerGezaehlt, this, [this](qint16 anzahl) {
+        FehlerTaste->setText(QStringLiteral("F.: ") + Zaehler::mitVorzeichen(anzahl));
+    });
+    connect(&m_uebung, &Uebung::fehlerZurueckgesetzt, this,
+            [this] { FehlerTaste->setText(QStringLiteral("0")); });
+    connect(&m_uebung, &Uebung::zeileGeschafft, this,
+            [this](const QString &lektionText, qint16 fehlerfrei) {
+                setWindowTitle(fortschrittstitel(lektionText, fehlerfrei));
+            });
+    connect(&m_uebung, &Uebung::lektionBeendet, this, [this] {
+        TextFeld->setText(QStringLiteral("Lektion beendet"));
+        Text->setText(Anwendung::anzeigetext(QStringLiteral("\r\r--- NEUE LEKTION WÄHLEN ---")));
+    });
+    connect(&m_uebung, &Uebung::wiederholenMoeglich, Wiederholen, &QWidget::setVisible);
+}
+
+Knopf *tippen::taste(Taste t) const
+{
+    for (std::size_t i = 0; i < m_tasten.size(); ++i) {
+        if (Tastatur::Tabelle[i].taste == t)
+            return m_tasten[i];
     }
     return nullptr;
 }
@@ -153,40 +176,66 @@ void tippen::Show()
         show();
 }
 
+void tippen::waehleLektion(int nummer)
+{
+    if (nummer < 1 || nummer > Kurs::AnzahlLektionen)
+        return;
+    const int index = (nummer - 1) % 10;
+    (nummer <= 10 ? Lektion1 : nummer <= 20 ? Lektion2 : Lektion3)[index]->trigger();
+}
+
 void tippen::Form_Load()
 {
     m_geladen = true;
-    Zentriere(this, 4);
+    Zentriere(this, Platzierung::Mitte);
     DickerRand(this);
-    setzeBildschirmzeiger(0);
+    setzeBildschirmzeiger(Bildschirmzeiger::Standard);
     m_uebung.startwerteSetzen();
     show();
     m_uebung.startzeileSetzen();
 }
 
-void tippen::MarkiereLernTasten(QStringView tastenCode)
+void tippen::markiere(QStringView tastenCode, Markierung art)
 {
-    Tastenmarkierung::markiere([this](Taste t) { return taste(t); }, tastenCode,
-                               Tastenmarkierung::Art::Fett);
+    auto setze = [art](Knopf *knopf, Taste t, bool an) {
+        QFont schrift = knopf->font();
+        if (art == Markierung::Fett)
+            schrift.setBold(an);
+        else
+            schrift.setUnderline(an);
+        schrift.setPointSizeF(Tastenmarkierung::punkte(t, an));
+        knopf->setFont(schrift);
+    };
+    // Every key a key string can name goes back to the unmarked look first.
+    for (std::size_t i = 0; i < m_tasten.size(); ++i) {
+        if (Tastatur::Tabelle[i].code != 0)
+            setze(m_tasten[i], Tastatur::Tabelle[i].taste, false);
+    }
+    for (const QChar c : tastenCode) {
+        if (const std::optional<Taste> t = Tastatur::tasteFuer(c.unicode()))
+            setze(taste(*t), *t, true);
+    }
     for (Formelement *marker : DieFinger)
         marker->setVisible(false);
 }
 
+void tippen::MarkiereLernTasten(QStringView tastenCode)
+{
+    markiere(tastenCode, Markierung::Fett);
+}
+
 void tippen::MarkiereFingerTasten(QStringView tastenCode)
 {
-    Tastenmarkierung::markiere([this](Taste t) { return taste(t); }, tastenCode,
-                               Tastenmarkierung::Art::Unterstrichen);
-    for (Formelement *marker : DieFinger)
-        marker->setVisible(false);
+    markiere(tastenCode, Markierung::Unterstrichen);
 }
 
 void tippen::Finger_Click(int index)
 {
     Text->setText(QString());
-    if (index < 0 || index >= Fingertasten::AnzahlFinger)
+    if (index < 0 || index >= Fingerfuehrung::AnzahlFinger)
         return;
-    const Fingerfuehrung &f = Fingertasten::Tabelle[std::size_t(index)];
-    MarkiereFingerTasten(QStringView(f.tasten.data(), qsizetype(f.tasten.size())));
+    const Fingerdaten &f = Fingerfuehrung::Fingertabelle[std::size_t(index)];
+    MarkiereFingerTasten(Tastatur::fingerTasten(f.finger));
     DieFinger[f.roterMarker]->setVisible(true);
     DieFinger[f.roterMarker]->setzeFuellfarbe(QColor(bgr(0x000000FF)));
     DieFinger[f.gelberMarker]->setVisible(true);
@@ -197,12 +246,10 @@ void tippen::ZeigeTasten_Click(int index)
 {
     if (index != 0 && index != 1)
         return;
-    const auto ebene = index == 0 ? Tastenbeschriftung::Ebene::OhneUmschalt
-                                  : Tastenbeschriftung::Ebene::MitUmschalt;
-    for (Tastenfeld feld :
-         {Tastenfeld::Buchstaben, Tastenfeld::Zahlentasten, Tastenfeld::Zeichentaste}) {
-        for (int i = 0; QPushButton *k = taste({feld, i}); ++i)
-            k->setText(Tastenbeschriftung::beschriftung({feld, i}, ebene));
+    for (std::size_t i = 0; i < m_tasten.size(); ++i) {
+        const Tastendaten &t = Tastatur::Tabelle[i];
+        if (t.taste.istZeichentaste())
+            m_tasten[i]->setText((index == 0 ? t.ohneUmschalt : t.mitUmschalt).toString());
     }
 }
 
@@ -225,33 +272,16 @@ void tippen::Beenden_Click()
 
 void tippen::Erklaerung_Click(Taste t)
 {
-    static constexpr std::pair<Tastenfeld, Erklaerungstaste> zuordnung[] = {
-        {Tastenfeld::AltGrTaste, Erklaerungstaste::AltGr},
-        {Tastenfeld::Alttaste, Erklaerungstaste::Alt},
-        {Tastenfeld::Buchstaben, Erklaerungstaste::Buchstabe},
-        {Tastenfeld::Command4, Erklaerungstaste::Eingabe},
-        {Tastenfeld::LeerTaste, Erklaerungstaste::Leer},
-        {Tastenfeld::LockTaste, Erklaerungstaste::Feststell},
-        {Tastenfeld::Ruecktaste, Erklaerungstaste::Ruecktaste},
-        {Tastenfeld::ShiftTaste, Erklaerungstaste::Umschalt},
-        {Tastenfeld::Strgtaste, Erklaerungstaste::Strg},
-        {Tastenfeld::TabTaste, Erklaerungstaste::Tab},
-        {Tastenfeld::Zahlentasten, Erklaerungstaste::Zahl},
-        {Tastenfeld::Zeichentaste, Erklaerungstaste::Zeichen},
-    };
-    for (const auto &[feld, art] : zuordnung) {
-        if (feld == t.feld) {
-            const Tastenerklaerung e = tastenerklaerung(art);
-            m_umgebung.meldungen.zeige(e.text, e.titel, e.symbol);
-            m_uebung.Fokusrueckgabe();
-            return;
-        }
-    }
+    const std::optional<Tastenerklaerung> e = tastenerklaerung(t.feld);
+    if (e)
+        m_umgebung.meldungen.zeige(e->text, e->titel, e->symbol);
+    // The picture keys without an explanation only hand the focus back.
+    m_uebung.Fokusrueckgabe();
 }
 
 void tippen::Adresse_Click(const QString &adresse)
 {
-    BrowserAufrufen(this, adresse, m_umgebung.browser);
+    BrowserAufrufen(adresse, m_umgebung.browser);
     m_uebung.Fokusrueckgabe();
 }
 
@@ -261,70 +291,37 @@ void tippen::Hilfe_Click(int seite)
     m_uebung.Fokusrueckgabe();
 }
 
-// The exercise's view of the window.
-
-QString tippen::feldText() const
-{
-    return FELD->text();
-}
-void tippen::setzeFeldText(const QString &text)
-{
-    FELD->setText(text);
-}
-bool tippen::feldAktiv() const
-{
-    return FELD->isEnabled();
-}
-void tippen::setzeFeldAktiv(bool aktiv)
-{
-    FELD->setEnabled(aktiv);
-}
-void tippen::setzeFeldCursorAnsEnde()
-{
-    FELD->end(false);
-}
-void tippen::gibFeldFokus()
-{
-    FELD->setFocus(Qt::OtherFocusReason);
-}
-QString tippen::textFeld() const
-{
-    return TextFeld->text();
-}
-void tippen::setzeTextFeld(const QString &zeile)
-{
-    TextFeld->setText(zeile);
-}
-void tippen::setzeMeinText(const QString &text)
-{
-    MeinText->setText(text);
-}
-void tippen::setzeFelD2(const QString &text)
-{
-    FelD2->setText(text);
-}
-void tippen::setzeFehlerTaste(const QString &text)
-{
-    FehlerTaste->setText(text);
-}
-void tippen::setzeFenstertitel(const QString &titel)
-{
-    setWindowTitle(titel);
-}
-void tippen::setzeWiederholenSichtbar(bool sichtbar)
-{
-    Wiederholen->setVisible(sichtbar);
-}
-void tippen::setzeText(const QString &text)
-{
-    Text->setText(Anwendung::anzeigetext(text));
-}
-void tippen::markiereLernTasten(QStringView tastenCode)
-{
-    MarkiereLernTasten(tastenCode);
-}
-
 void tippen::meldung(const QString &text)
 {
     m_umgebung.meldungen.zeige(text, Anwendung::titel(), Meldungen::Symbol::Keins);
+}
+
+QString tippen::text() const
+{
+    return FELD->text();
+}
+
+void tippen::setzeText(const QString &text)
+{
+    FELD->setText(text);
+}
+
+bool tippen::istAktiv() const
+{
+    return FELD->isEnabled();
+}
+
+void tippen::setzeAktiv(bool aktiv)
+{
+    FELD->setEnabled(aktiv);
+}
+
+void tippen::cursorAnsEnde()
+{
+    FELD->end(false);
+}
+
+void tippen::gibFokus()
+{
+    FELD->setFocus(Qt::OtherFocusReason);
 }

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "app/Umgebung.h"
+#include "engine/Feldzugang.h"
 #include "engine/Uebung.h"
-#include "engine/Uebungsansicht.h"
-#include "keyboard/Taste.h"
+#include "keyboard/Tastatur.h"
+#include "main_window/Umgebung.h"
 #include "util/Steuerfeld.h"
 
 #include <QMainWindow>
+#include <array>
 
 class QAction;
 class QFrame;
@@ -20,9 +21,10 @@ class Knopf;
 class SvgBild;
 
 // The main window: exercise line, echo line, finger guide over the hands picture, command
-// buttons, the input box FELD and the on-screen keyboard. Its handlers hand the exercise to
-// Uebung and the keyboard marking to Tastenmarkierung; the window itself only owns the controls.
-class tippen : public QMainWindow, private Uebungsansicht
+// buttons, the input box FELD and the on-screen keyboard. The exercise itself is the Uebung it
+// owns; the window builds the controls, turns the exercise's reports into captions and messages,
+// and hands the learner's actions on.
+class tippen : public QMainWindow, private Feldzugang
 {
     Q_OBJECT
 public:
@@ -34,15 +36,55 @@ public:
 
     // Shows the window, running the load handler the first time.
     void Show();
-    bool istGeladen() const { return m_geladen; }
 
-    const Uebungszustand &zustand() const { return m_uebung.zustand(); }
-    Uebungszustand &zustand() { return m_uebung.zustand(); }
-    Uebung &uebung() { return m_uebung; }
+    // Lesson 1..30, as its menu item chooses it.
+    void waehleLektion(int nummer);
 
-    // The client area inside the sunken edge; all positions are relative to it.
-    QWidget *client() const { return m_client; }
-    QPushButton *taste(Taste taste) const;
+    // The exercise: its state and the line on screen.
+    const Uebung &uebung() const { return m_uebung; }
+
+    // The button of a key of the on-screen keyboard.
+    Knopf *taste(Taste taste) const;
+
+private:
+    // Handlers, named after their controls.
+    void Form_Load();
+    void Finger_Click(int index);
+    void ZeigeTasten_Click(int index);
+    void MarkiereLernTasten(QStringView tastenCode);
+    void MarkiereFingerTasten(QStringView tastenCode);
+    void Text_Click();
+    void EndE_Click();
+    void Beenden_Click();
+    void Erklaerung_Click(Taste taste);
+    void Adresse_Click(const QString &adresse);
+    void Hilfe_Click(int seite);
+
+    void baueOberenBereich();
+    void baueTastatur();
+    void baueMenues();
+    void setzeFokusfolge();
+    void benenneFuerScreenreader();
+    void verbindeBedienelemente();
+    void verbindeUebung();
+
+    enum class Markierung { Fett, Unterstrichen };
+    void markiere(QStringView tastenCode, Markierung art);
+    void meldung(const QString &text);
+
+    // Feldzugang: the exercise's hold on FELD.
+    QString text() const override;
+    void setzeText(const QString &text) override;
+    bool istAktiv() const override;
+    void setzeAktiv(bool aktiv) override;
+    void cursorAnsEnde() override;
+    void gibFokus() override;
+
+    Umgebung &m_umgebung;
+    Uebung m_uebung;
+    QFrame *m_rand = nullptr;
+    QWidget *m_client = nullptr;
+    bool m_geladen = false;
 
     // Controls, named and indexed as the handlers address them.
     QLabel *TextFeld = nullptr;
@@ -59,83 +101,13 @@ public:
     Eingabefeld *FELD = nullptr;
     Formelement *Figur1 = nullptr;
     KlickLabel *Text = nullptr;
+    // The keys of the on-screen keyboard, in the order of the keyboard table.
+    std::array<Knopf *, Tastatur::AnzahlTasten> m_tasten{};
 
-    Steuerfeld<Knopf *, 0, 28> Buchstaben;
-    Steuerfeld<Knopf *, 0, 9> Zahlentasten;
-    Steuerfeld<Knopf *, 0, 8> Zeichentaste;
-    Steuerfeld<Knopf *, 0, 1> ShiftTaste;
-    Steuerfeld<Knopf *, 0, 1> Strgtaste;
-    Steuerfeld<Knopf *, 2, 2> LeerTaste;
-    Knopf *LockTaste = nullptr;
-    Knopf *TabTaste = nullptr;
-    Knopf *Ruecktaste = nullptr; // Rücktaste
-    Knopf *AltGrTaste = nullptr;
-    Knopf *Alttaste = nullptr;
-    Knopf *Command1 = nullptr;
-    Knopf *Command2 = nullptr;
-    Knopf *Command3 = nullptr;
-    Knopf *Command4 = nullptr;
-
-    // Menus.
-    QMenu *mnu_Programm = nullptr;
     QAction *mnu_beenden = nullptr;
-    QMenu *mnu_Lektionen = nullptr;
-    QMenu *mnu_1bis10 = nullptr;
-    QMenu *mnu_11bis20 = nullptr;
-    QMenu *mnu_21bis30 = nullptr;
-    QMenu *mnu_UebungsT = nullptr; // mnu_ÜbungsT
     Steuerfeld<QAction *, 0, 9> Lektion1;
     Steuerfeld<QAction *, 0, 9> Lektion2;
     Steuerfeld<QAction *, 0, 9> Lektion3;
-    Steuerfeld<QAction *, 1, 3> Lektion4;
-    QMenu *mnu_Webseiten = nullptr;
-    QMenu *mnu_Hilfe = nullptr;
     QAction *mnu_Kurzanleitung = nullptr;
     QAction *mnu_FingerBild = nullptr;
-    QMenu *mnu_update = nullptr;
-
-    // Handlers.
-    void Form_Load();
-    void Finger_Click(int index);
-    void ZeigeTasten_Click(int index);
-    void MarkiereLernTasten(QStringView tastenCode);
-    void MarkiereFingerTasten(QStringView tastenCode);
-    void Text_Click();
-    void EndE_Click();
-    void Erklaerung_Click(Taste taste);
-    void Adresse_Click(const QString &adresse);
-    void Hilfe_Click(int seite);
-    void Beenden_Click();
-
-private:
-    void baueOberenBereich();
-    void baueTastatur();
-    void baueMenues();
-    void setzeFokusfolge();
-    void benenneFuerScreenreader();
-    void verbinde();
-
-    // Uebungsansicht
-    QString feldText() const override;
-    void setzeFeldText(const QString &text) override;
-    bool feldAktiv() const override;
-    void setzeFeldAktiv(bool aktiv) override;
-    void setzeFeldCursorAnsEnde() override;
-    void gibFeldFokus() override;
-    QString textFeld() const override;
-    void setzeTextFeld(const QString &zeile) override;
-    void setzeMeinText(const QString &text) override;
-    void setzeFelD2(const QString &text) override;
-    void setzeFehlerTaste(const QString &text) override;
-    void setzeFenstertitel(const QString &titel) override;
-    void setzeWiederholenSichtbar(bool sichtbar) override;
-    void setzeText(const QString &text) override;
-    void markiereLernTasten(QStringView tastenCode) override;
-    void meldung(const QString &text) override;
-
-    Umgebung &m_umgebung;
-    Uebung m_uebung;
-    QFrame *m_rand = nullptr;
-    QWidget *m_client = nullptr;
-    bool m_geladen = false;
 };

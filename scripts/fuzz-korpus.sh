@@ -9,7 +9,7 @@ nr=0
 while IFS= read -r zeile; do
     case "$zeile" in
     '[Lektion '*']') lektion=$(( ${zeile//[^0-9]/} - 1 )) ;;
-    ''|'#'*) ;;
+    ''|'#'*|'neu: '*|'erklärung: '*) ;;
     *)
         nr=$((nr + 1))
         { printf '\001'; printf "\\$(printf '%03o' "$lektion")"; printf '%s' "$zeile"; } > "$ziel/zeile-$nr"

@@ -3,19 +3,17 @@
 //
 //   screenshots <folder>
 
-#include "Fakes.h"
+#include "Fensterprobe.h"
 #include "Tippen.h"
 #include "app/AStart.h"
 #include "help/HilfeFenster.h"
-#include "lessons/Lektionstexte.h"
-#include "main_window/Eingabefeld.h"
+#include "lessons/Kurs.h"
 #include "main_window/tippen.h"
 
-#include <QAction>
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
-#include <QTabWidget>
 #include <cstdio>
 
 namespace {
@@ -31,28 +29,25 @@ void speichere(QWidget &w, const QString &datei)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     const QString ordner = argc >= 2 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
     QDir().mkpath(ordner);
-    Testumgebung u;
 
-    AStart start(u.umgebung());
-    start.show();
-    speichere(start, ordner + QStringLiteral("/startfenster.png"));
+    Startfensterprobe start;
+    start.zeige();
+    speichere(start.fenster(), ordner + QStringLiteral("/startfenster.png"));
 
-    tippen f(u.umgebung());
-    f.Show();
-    speichere(f, ordner + QStringLiteral("/hauptfenster.png"));
+    Hauptfensterprobe haupt;
+    haupt.zeige();
+    speichere(haupt.fenster(), ordner + QStringLiteral("/hauptfenster.png"));
 
-    f.Lektion1[6]->trigger();
-    Tippen::text(f.FELD, Lektionstexte::zeile(7, 1));
-    Tippen::text(f.FELD, Lektionstexte::zeile(7, 2));
-    Tippen::text(f.FELD, Lektionstexte::zeile(7, 3).left(17));
-    speichere(f, ordner + QStringLiteral("/lektion.png"));
+    haupt.lektion(7);
+    Tippen::text(haupt.feld(), Kurs::zeile(7, 1));
+    Tippen::text(haupt.feld(), Kurs::zeile(7, 2));
+    Tippen::text(haupt.feld(), Kurs::zeile(7, 3).left(17));
+    speichere(haupt.fenster(), ordner + QStringLiteral("/lektion.png"));
 
-    f.Finger_Click(7);
-    speichere(f, ordner + QStringLiteral("/fingerfuehrung.png"));
+    haupt.ctrl<QAbstractButton>(QStringLiteral("Finger_7"))->click();
+    speichere(haupt.fenster(), ordner + QStringLiteral("/fingerfuehrung.png"));
 
     HilfeFenster hilfe(2);
     hilfe.resize(900, 640);

@@ -1,18 +1,18 @@
 // Every control of both windows and of the help window can be found by a screen reader, and
 // everything can be reached from the keyboard.
 
-#include "Fakes.h"
+#include "Fensterprobe.h"
 #include "app/AStart.h"
 #include "help/HilfeFenster.h"
-#include "main_window/Eingabefeld.h"
-#include "main_window/Knopf.h"
 #include "main_window/tippen.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -47,41 +47,33 @@ class TstBarrierefreiheit : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                                  QStringLiteral("Liberation Sans"));
-    }
-
     void jedesSteuerelementHatEinenNamen()
     {
-        Testumgebung u;
-        AStart start(u.umgebung());
-        tippen haupt(u.umgebung());
+        Startfensterprobe start;
+        Hauptfensterprobe haupt;
         HilfeFenster hilfe(1);
-        for (QWidget *fenster : {static_cast<QWidget *>(&start), static_cast<QWidget *>(&haupt),
-                                 static_cast<QWidget *>(&hilfe)}) {
+        for (QWidget *fenster :
+             {static_cast<QWidget *>(&start.fenster()), static_cast<QWidget *>(&haupt.fenster()),
+              static_cast<QWidget *>(&hilfe)}) {
             QVERIFY(!name(fenster).isEmpty() || !fenster->windowTitle().isEmpty());
             const QStringList fehlend = ohneNamen(fenster);
             QVERIFY2(fehlend.isEmpty(), qPrintable(fehlend.join(QStringLiteral(", "))));
         }
         // Keys keep their names when their captions switch to the shifted set.
-        QCOMPARE(name(haupt.Buchstaben[0]), QStringLiteral("Taste Q"));
-        haupt.ZeigeTasten_Click(1);
-        QCOMPARE(name(haupt.Zahlentasten[1]), QStringLiteral("Taste 1"));
-        QCOMPARE(name(haupt.FELD), QStringLiteral("Eingabe"));
-        QCOMPARE(name(haupt.TextFeld), QStringLiteral("Übungszeile"));
-        QVERIFY(!haupt.Finger[0]->accessibleDescription().isEmpty());
+        QCOMPARE(name(haupt.ctrl(QStringLiteral("Buchstaben_0"))), QStringLiteral("Taste Q"));
+        qobject_cast<QAbstractButton *>(haupt.ctrl(QStringLiteral("ZeigeTasten_1")))->click();
+        QCOMPARE(name(haupt.ctrl(QStringLiteral("Zahlentasten_1"))), QStringLiteral("Taste 1"));
+        QCOMPARE(name(haupt.feld()), QStringLiteral("Eingabe"));
+        QCOMPARE(name(haupt.ctrl(QStringLiteral("TextFeld"))), QStringLiteral("Übungszeile"));
+        QVERIFY(!haupt.ctrl(QStringLiteral("Finger_0"))->accessibleDescription().isEmpty());
     }
 
     void allesPerTastaturErreichbar()
     {
-        Testumgebung u;
-        tippen haupt(u.umgebung());
-        haupt.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(&haupt));
-        haupt.activateWindow();
-        QTRY_VERIFY(haupt.FELD->hasFocus());
+        Hauptfensterprobe probe;
+        probe.zeige();
+        tippen &haupt = probe.fenster();
+        QTRY_VERIFY(probe.feld()->hasFocus());
 
         // Alt alone leads into the menu bar, from where the arrow keys reach every item.
         QTest::keyClick(haupt.windowHandle(), Qt::Key_Alt, Qt::AltModifier);
@@ -89,17 +81,19 @@ private Q_SLOTS:
         QTest::keyClick(haupt.menuBar(), Qt::Key_Escape);
 
         // The buttons carry their access keys.
-        QCOMPARE(haupt.Wiederholen->text(), QStringLiteral("&Wiederholen"));
-        QCOMPARE(haupt.EndE->text(), QStringLiteral("&ENDE"));
+        QCOMPARE(probe.ctrl<QAbstractButton>(QStringLiteral("Wiederholen"))->text(),
+                 QStringLiteral("&Wiederholen"));
+        QCOMPARE(probe.ctrl<QAbstractButton>(QStringLiteral("EndE"))->text(),
+                 QStringLiteral("&ENDE"));
 
         // Tab from FELD reaches every button that does something.
         QSet<QWidget *> erreicht;
-        QWidget *w = haupt.FELD;
+        QWidget *w = probe.feld();
         for (int i = 0; i < 200; ++i) {
             erreicht.insert(w);
             w = w->nextInFocusChain();
         }
-        for (QPushButton *k : haupt.client()->findChildren<QPushButton *>()) {
+        for (QPushButton *k : haupt.findChildren<QPushButton *>()) {
             if (k->isVisible())
                 QVERIFY2(erreicht.contains(k) && (k->focusPolicy() & Qt::TabFocus),
                          qPrintable(k->objectName()));

@@ -2,9 +2,9 @@
 
 #include "Fakes.h"
 #include "util/Bildschirmzeiger.h"
-#include "util/DickerWinRand.h"
-#include "util/ZentriereForm.h"
-#include "util/mdlBrowserAufrufen.h"
+#include "util/BrowserAufrufen.h"
+#include "util/DickerRand.h"
+#include "util/Zentriere.h"
 
 #include <QFrame>
 #include <QMainWindow>
@@ -139,8 +139,7 @@ private Q_SLOTS:
         QFETCH(bool, gelingt);
         Testumgebung u;
         u.browser.gelingt = gelingt;
-        QWidget besitzer;
-        BrowserAufrufen(&besitzer, QStringLiteral("https://fingalo.example.org/"), u.browser);
+        BrowserAufrufen(QStringLiteral("https://fingalo.example.org/"), u.browser);
         QCOMPARE(u.browser.aufrufe.size(), 1);
         QCOMPARE(u.browser.aufrufe[0].adresse,
                  QUrl(QStringLiteral("https://fingalo.example.org/")));

@@ -1,17 +1,13 @@
 // The exercise through the real main window: lesson choice, typing, errors, progress, repeat
 // and the lesson's end. Message boxes are recorded, never shown.
 
-#include "Fakes.h"
+#include "Fensterprobe.h"
 #include "Tippen.h"
 #include "engine/Uebung.h"
-#include "lessons/Lektionstexte.h"
-#include "main_window/Eingabefeld.h"
-#include "main_window/KlickLabel.h"
-#include "main_window/Knopf.h"
+#include "lessons/Kurs.h"
 #include "main_window/tippen.h"
-#include "util/Formelement.h"
 
-#include <QAction>
+#include <QAbstractButton>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
@@ -20,8 +16,8 @@ class TstHauptfensterUebung : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<Testumgebung> u;
-    std::unique_ptr<tippen> f;
+    std::unique_ptr<Hauptfensterprobe> p;
+    Testumgebung *u = nullptr;
 
     QStringList meldungstexte() const
     {
@@ -30,21 +26,23 @@ class TstHauptfensterUebung : public QObject
             t << m.text;
         return t;
     }
-    void lektion(int nr)
-    {
-        if (nr <= 10)
-            f->Lektion1[nr - 1]->trigger();
-        else if (nr <= 20)
-            f->Lektion2[nr - 11]->trigger();
-        else
-            f->Lektion3[nr - 21]->trigger();
-    }
-    void tippe(const QString &t) { Tippen::text(f->FELD, t); }
+    void lektion(int nr) { p->lektion(nr); }
+    void tippe(const QString &t) { Tippen::text(p->feld(), t); }
     void tippeZeilen(int lektionNr, int von, int bis)
     {
         for (int z = von; z <= bis; ++z)
-            tippe(Lektionstexte::zeile(lektionNr, z));
+            tippe(Kurs::zeile(lektionNr, z));
     }
+    QString beschriftung(const char *name) const
+    {
+        return p->ctrl<QLabel>(QLatin1String(name))->text();
+    }
+    QAbstractButton *knopf(const char *name) const
+    {
+        return p->ctrl<QAbstractButton>(QLatin1String(name));
+    }
+    const Uebungszustand &zustand() const { return p->fenster().uebung().zustand(); }
+    QString titel() const { return p->fenster().windowTitle(); }
     static QString falschMeldung(const QString &erwartet, const QString &getippt)
     {
         return QStringLiteral(
@@ -58,81 +56,75 @@ class TstHauptfensterUebung : public QObject
 private Q_SLOTS:
     void init()
     {
-        u = std::make_unique<Testumgebung>();
-        f = std::make_unique<tippen>(u->umgebung());
-        f->Show();
-        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-        f->activateWindow();
+        p = std::make_unique<Hauptfensterprobe>();
+        u = &p->umgebung;
+        p->zeige();
     }
-    void cleanup()
-    {
-        f.reset();
-        u.reset();
-    }
+    void cleanup() { p.reset(); }
 
     void startzustand()
     {
-        const Uebungszustand &z = f->zustand();
+        const Uebungszustand &z = zustand();
         QCOMPARE(z.LektionNr, 14);
         QCOMPARE(z.ZeileNr, 1);
         QCOMPARE(z.FehlerZahl, 0);
         QCOMPARE(z.FehlerfreiZahl, 0);
         QVERIFY(z.LektionText.isEmpty());
-        QCOMPARE(f->TextFeld->text(), Uebung::anleitung());
-        QCOMPARE(f->FELD->text(), QStringLiteral(" Lektion auswählen"));
-        QVERIFY(f->FELD->isEnabled());
-        QCOMPARE(f->Text->text(), QStringLiteral("TEXT ZUR LEKTION"));
-        QCOMPARE(f->FelD2->text(), QStringLiteral("Lektion"));
-        QCOMPARE(f->MeinText->text(), QStringLiteral("_"));
-        QCOMPARE(f->FehlerTaste->text(), QStringLiteral("Fehler &0"));
-        QVERIFY(f->Wiederholen->isVisible());
+        QCOMPARE(beschriftung("TextFeld"), Uebung::anleitung());
+        QCOMPARE(p->feld()->text(), QStringLiteral(" Lektion auswählen"));
+        QVERIFY(p->feld()->isEnabled());
+        QCOMPARE(beschriftung("Text"), QStringLiteral("TEXT ZUR LEKTION"));
+        QCOMPARE(beschriftung("FelD2"), QStringLiteral("Lektion"));
+        QCOMPARE(beschriftung("MeinText"), QStringLiteral("_"));
+        QCOMPARE(knopf("FehlerTaste")->text(), QStringLiteral("Fehler &0"));
+        QVERIFY(knopf("Wiederholen")->isVisible());
         // Before any lesson, a click on Wiederholen changes nothing.
-        f->Wiederholen->click();
-        QCOMPARE(f->zustand().ZeileNr, 1);
-        QCOMPARE(f->TextFeld->text(), Uebung::anleitung());
+        knopf("Wiederholen")->click();
+        QCOMPARE(zustand().ZeileNr, 1);
+        QCOMPARE(beschriftung("TextFeld"), Uebung::anleitung());
     }
 
     // Typing the instruction text as if it were a line leads into lesson 15.
     void anleitungVorDerWahl()
     {
-        f->FELD->clear();
+        p->feld()->clear();
         tippe(Uebung::anleitung());
         // The instruction is longer than the warning length: only warnings, no wrong character.
-        QCOMPARE(u->meldungen.eintraege.size(), Uebung::anleitung().size() - Uebung::Warnlaenge);
+        QCOMPARE(u->meldungen.eintraege.size(), Uebung::anleitung().size() - Kurs::Hoechstlaenge);
         for (const auto &m : u->meldungen.eintraege)
             QCOMPARE(m.text, QStringLiteral("TEXT ZU LANG"));
-        QCOMPARE(f->windowTitle(), QStringLiteral("Lektion: - Fehlerfrei:  1 von 15 Reihen."));
-        QCOMPARE(f->TextFeld->text(), Lektionstexte::zeile(15, 1));
-        QCOMPARE(f->zustand().LektionText, QStringLiteral("15"));
-        QCOMPARE(f->zustand().ZeileNr, 2);
+        QCOMPARE(titel(), QStringLiteral("Lektion: - Fehlerfrei:  1 von 15 Reihen."));
+        QCOMPARE(beschriftung("TextFeld"), Kurs::zeile(15, 1));
+        QCOMPARE(zustand().LektionText, QStringLiteral("15"));
+        QCOMPARE(zustand().ZeileNr, 2);
     }
 
     void lektionWaehlen()
     {
         lektion(1);
-        QCOMPARE(f->zustand().LektionNr, 0);
-        QCOMPARE(f->zustand().ZeileNr, 2);
-        QCOMPARE(f->TextFeld->text(),
+        QCOMPARE(zustand().LektionNr, 0);
+        QCOMPARE(zustand().ZeileNr, 2);
+        QCOMPARE(beschriftung("TextFeld"),
                  QStringLiteral("ffff ffff ffff ffff ffff ffff ffff ffff ffff"));
-        QCOMPARE(f->FelD2->text(), QStringLiteral("Lekt.: 1, Zeile:  1"));
-        QVERIFY(f->Text->text().startsWith(QStringLiteral("Grundstellung: ")));
-        QVERIFY(f->FELD->text().isEmpty());
-        QVERIFY(f->FELD->isEnabled());
-        QVERIFY(f->FELD->hasFocus());
-        QVERIFY(f->Wiederholen->isVisible());
-        QCOMPARE(f->MeinText->text(), QStringLiteral("_"));
+        QCOMPARE(beschriftung("FelD2"), QStringLiteral("Lekt.: 1, Zeile:  1"));
+        QVERIFY(beschriftung("Text").startsWith(QStringLiteral("Grundstellung: ")));
+        QVERIFY(p->feld()->text().isEmpty());
+        QVERIFY(p->feld()->isEnabled());
+        QVERIFY(p->feld()->hasFocus());
+        QVERIFY(knopf("Wiederholen")->isVisible());
+        QCOMPARE(beschriftung("MeinText"), QStringLiteral("_"));
 
         lektion(3);
         QCOMPARE(
-            f->Text->text(),
+            beschriftung("Text"),
             QStringLiteral("Zusätzliche Tasten für die Zeigefinger: gh.\nMit Umschalttaste: GH."));
         lektion(11);
-        QCOMPARE(f->zustand().LektionNr, 10);
+        QCOMPARE(zustand().LektionNr, 10);
         lektion(30);
-        QCOMPARE(f->zustand().LektionNr, 29);
-        QVERIFY(f->Text->text().startsWith(QStringLiteral("Alle Zeichen wurden gelernt.")));
+        QCOMPARE(zustand().LektionNr, 29);
+        QVERIFY(beschriftung("Text").startsWith(QStringLiteral("Alle Zeichen wurden gelernt.")));
         // The title is the business of completed lines only.
-        QCOMPARE(f->windowTitle(),
+        QCOMPARE(titel(),
                  QStringLiteral("10-Finger Fingalo 3  ·  2019 bis 2026  ·  vom Fingalo-Team"));
     }
 
@@ -144,23 +136,23 @@ private Q_SLOTS:
                  QStringList{falschMeldung(QStringLiteral("f"), QStringLiteral("x"))});
         QCOMPARE(u->meldungen.eintraege.first().titel, QStringLiteral("10-Finger Fingalo"));
         QCOMPARE(u->meldungen.eintraege.first().symbol, Meldungen::Symbol::Keins);
-        QVERIFY(f->FELD->text().isEmpty());
-        QCOMPARE(f->FehlerTaste->text(), QStringLiteral("F.:  1"));
-        QCOMPARE(f->MeinText->text(), QStringLiteral("_"));
+        QVERIFY(p->feld()->text().isEmpty());
+        QCOMPARE(knopf("FehlerTaste")->text(), QStringLiteral("F.:  1"));
+        QCOMPARE(beschriftung("MeinText"), QStringLiteral("_"));
 
         // A wrong space is named between braces like any other character.
         tippe(QStringLiteral("fff "));
         QCOMPARE(meldungstexte().last(), falschMeldung(QStringLiteral("f"), QStringLiteral(" ")));
-        QCOMPARE(f->FELD->text(), QStringLiteral("fff"));
-        QCOMPARE(f->MeinText->text(), QStringLiteral("_fff"));
-        QCOMPARE(f->FELD->cursorPosition(), 3);
-        QCOMPARE(f->FehlerTaste->text(), QStringLiteral("F.:  2"));
+        QCOMPARE(p->feld()->text(), QStringLiteral("fff"));
+        QCOMPARE(beschriftung("MeinText"), QStringLiteral("_fff"));
+        QCOMPARE(p->feld()->cursorPosition(), 3);
+        QCOMPARE(knopf("FehlerTaste")->text(), QStringLiteral("F.:  2"));
 
         // Lower case where the line has a capital.
         lektion(2);
         tippe(QStringLiteral("f"));
         QCOMPARE(meldungstexte().last(), falschMeldung(QStringLiteral("F"), QStringLiteral("f")));
-        QCOMPARE(f->zustand().FehlerZahl, 3);
+        QCOMPARE(zustand().FehlerZahl, 3);
     }
 
     void zeileVollstaendig()
@@ -168,12 +160,12 @@ private Q_SLOTS:
         lektion(1);
         tippeZeilen(1, 1, 1);
         QVERIFY(u->meldungen.eintraege.isEmpty());
-        QCOMPARE(f->windowTitle(), QStringLiteral("Lektion: 1- Fehlerfrei:  1 von 15 Reihen."));
-        QVERIFY(f->FELD->text().isEmpty());
-        QCOMPARE(f->MeinText->text(), QStringLiteral("_"));
-        QCOMPARE(f->TextFeld->text(), Lektionstexte::zeile(1, 2));
-        QCOMPARE(f->FelD2->text(), QStringLiteral("Lekt.: 1, Zeile:  2"));
-        QCOMPARE(f->zustand().ZeileNr, 3);
+        QCOMPARE(titel(), QStringLiteral("Lektion: 1- Fehlerfrei:  1 von 15 Reihen."));
+        QVERIFY(p->feld()->text().isEmpty());
+        QCOMPARE(beschriftung("MeinText"), QStringLiteral("_"));
+        QCOMPARE(beschriftung("TextFeld"), Kurs::zeile(1, 2));
+        QCOMPARE(beschriftung("FelD2"), QStringLiteral("Lekt.: 1, Zeile:  2"));
+        QCOMPARE(zustand().ZeileNr, 3);
     }
 
     void lektionsende()
@@ -181,27 +173,27 @@ private Q_SLOTS:
         lektion(2);
         tippeZeilen(2, 1, 15);
         QVERIFY(u->meldungen.eintraege.isEmpty());
-        QCOMPARE(f->windowTitle(), QStringLiteral("Lektion: 2- Fehlerfrei:  15 von 15 Reihen."));
-        QCOMPARE(f->FELD->text(),
+        QCOMPARE(titel(), QStringLiteral("Lektion: 2- Fehlerfrei:  15 von 15 Reihen."));
+        QCOMPARE(p->feld()->text(),
                  QString(40, QLatin1Char(' ')) + QStringLiteral("- Lektion auswählen -"));
-        QVERIFY(!f->FELD->isEnabled());
-        QCOMPARE(f->TextFeld->text(), QStringLiteral("Lektion beendet"));
-        QCOMPARE(f->Text->text(), QStringLiteral("\n\n--- NEUE LEKTION WÄHLEN ---"));
-        QVERIFY(!f->Wiederholen->isVisible());
+        QVERIFY(!p->feld()->isEnabled());
+        QCOMPARE(beschriftung("TextFeld"), QStringLiteral("Lektion beendet"));
+        QCOMPARE(beschriftung("Text"), QStringLiteral("\n\n--- NEUE LEKTION WÄHLEN ---"));
+        QVERIFY(!knopf("Wiederholen")->isVisible());
 
         // Nothing can be typed any more, and the picture keys leave the focus alone.
         tippe(QStringLiteral("D"));
-        QVERIFY(!f->FELD->text().endsWith(QLatin1Char('D')));
-        f->ZeigeTasten[0]->setFocus();
-        f->Command1->click();
-        QVERIFY(!f->FELD->hasFocus());
+        QVERIFY(!p->feld()->text().endsWith(QLatin1Char('D')));
+        knopf("ZeigeTasten_0")->setFocus();
+        knopf("Command1")->click();
+        QVERIFY(!p->feld()->hasFocus());
 
         // A new choice starts over, and the title counts the new lesson's lines.
         lektion(2);
-        QVERIFY(f->FELD->isEnabled());
-        QVERIFY(f->Wiederholen->isVisible());
+        QVERIFY(p->feld()->isEnabled());
+        QVERIFY(knopf("Wiederholen")->isVisible());
         tippeZeilen(2, 1, 1);
-        QCOMPARE(f->windowTitle(), QStringLiteral("Lektion: 2- Fehlerfrei:  1 von 15 Reihen."));
+        QCOMPARE(titel(), QStringLiteral("Lektion: 2- Fehlerfrei:  1 von 15 Reihen."));
     }
 
     // Editing inside the box can give a line of the right length that is not the line: the next
@@ -209,15 +201,15 @@ private Q_SLOTS:
     void gleichLangAberAnders()
     {
         lektion(1);
-        const QString zeile = Lektionstexte::zeile(1, 1);
-        f->FELD->setText(zeile.left(zeile.size() - 1));
-        f->FELD->setCursorPosition(0);
+        const QString zeile = Kurs::zeile(1, 1);
+        p->feld()->setText(zeile.left(zeile.size() - 1));
+        p->feld()->setCursorPosition(0);
         tippe(QStringLiteral("x"));
         QVERIFY(u->meldungen.eintraege.isEmpty());
-        QCOMPARE(f->TextFeld->text(), Lektionstexte::zeile(1, 2));
-        QCOMPARE(f->zustand().FehlerfreiZahl, 0);
-        QCOMPARE(f->FELD->text(), QLatin1Char('x') + zeile.left(zeile.size() - 1));
-        QCOMPARE(f->windowTitle(),
+        QCOMPARE(beschriftung("TextFeld"), Kurs::zeile(1, 2));
+        QCOMPARE(zustand().FehlerfreiZahl, 0);
+        QCOMPARE(p->feld()->text(), QLatin1Char('x') + zeile.left(zeile.size() - 1));
+        QCOMPARE(titel(),
                  QStringLiteral("10-Finger Fingalo 3  ·  2019 bis 2026  ·  vom Fingalo-Team"));
     }
 
@@ -226,16 +218,16 @@ private Q_SLOTS:
     void eingefuegterText()
     {
         lektion(1);
-        f->FELD->insert(QStringLiteral("ffxy"));
+        p->feld()->insert(QStringLiteral("ffxy"));
         QCOMPARE(meldungstexte(),
                  QStringList({falschMeldung(QStringLiteral("f"), QStringLiteral("y")),
                               falschMeldung(QStringLiteral("f"), QStringLiteral("x"))}));
-        QCOMPARE(f->FELD->text(), QStringLiteral("ff"));
-        QCOMPARE(f->FehlerTaste->text(), QStringLiteral("F.:  2"));
-        QCOMPARE(f->MeinText->text(), QStringLiteral("_ff"));
+        QCOMPARE(p->feld()->text(), QStringLiteral("ff"));
+        QCOMPARE(knopf("FehlerTaste")->text(), QStringLiteral("F.:  2"));
+        QCOMPARE(beschriftung("MeinText"), QStringLiteral("_ff"));
 
-        f->FELD->insert(QStringLiteral("xf"));
-        QCOMPARE(f->FELD->text(), QStringLiteral("ffxf"));
+        p->feld()->insert(QStringLiteral("xf"));
+        QCOMPARE(p->feld()->text(), QStringLiteral("ffxf"));
         QCOMPARE(u->meldungen.eintraege.size(), 2);
     }
 
@@ -243,11 +235,11 @@ private Q_SLOTS:
     {
         lektion(1);
         tippe(QStringLiteral("ff"));
-        QSignalSpy aenderungen(f->FELD, &QLineEdit::textChanged);
-        Tippen::eingabetaste(f->FELD);
-        QTest::keyClick(f->FELD, Qt::Key_Enter);
+        QSignalSpy aenderungen(p->feld(), &QLineEdit::textChanged);
+        Tippen::eingabetaste(p->feld());
+        QTest::keyClick(p->feld(), Qt::Key_Enter);
         QCOMPARE(aenderungen.count(), 0);
-        QCOMPARE(f->FELD->text(), QStringLiteral("ff"));
+        QCOMPARE(p->feld()->text(), QStringLiteral("ff"));
         QVERIFY(u->meldungen.eintraege.isEmpty());
     }
 
@@ -255,16 +247,16 @@ private Q_SLOTS:
     void zuLangeEingabe()
     {
         lektion(1);
-        f->FELD->setText(QString(72, QLatin1Char('f')));
+        p->feld()->setText(QString(72, QLatin1Char('f')));
         QVERIFY(u->meldungen.eintraege.isEmpty());
         tippe(QStringLiteral("f"));
         QCOMPARE(meldungstexte(), QStringList{QStringLiteral("TEXT ZU LANG")});
-        QCOMPARE(f->FELD->text().size(), 73);
+        QCOMPARE(p->feld()->text().size(), 73);
         tippe(QStringLiteral("x"));
         QCOMPARE(meldungstexte().size(), 3);
         QCOMPARE(meldungstexte()[1], QStringLiteral("TEXT ZU LANG"));
         QCOMPARE(meldungstexte()[2], falschMeldung(QStringLiteral("f"), QStringLiteral("x")));
-        QCOMPARE(f->FELD->text().size(), 73);
+        QCOMPARE(p->feld()->text().size(), 73);
     }
 
     // Dead-key letters come from the input method, not as key presses.
@@ -273,85 +265,86 @@ private Q_SLOTS:
         lektion(14);
         tippe(QStringLiteral("eé"));
         QVERIFY(u->meldungen.eintraege.isEmpty());
-        QCOMPARE(f->FELD->text(), QStringLiteral("eé"));
+        QCOMPARE(p->feld()->text(), QStringLiteral("eé"));
         tippe(QStringLiteral("´"));
         QCOMPARE(meldungstexte(),
                  QStringList{falschMeldung(QStringLiteral(" "), QStringLiteral("´"))});
-        QCOMPARE(f->FELD->text(), QStringLiteral("eé"));
+        QCOMPARE(p->feld()->text(), QStringLiteral("eé"));
     }
 
     void wiederholen()
     {
         lektion(4);
         tippeZeilen(4, 1, 4);
-        QCOMPARE(f->TextFeld->text(), Lektionstexte::zeile(4, 5));
-        tippe(Lektionstexte::zeile(4, 5).left(3));
-        f->Wiederholen->click();
-        QCOMPARE(f->TextFeld->text(), Lektionstexte::zeile(4, 4));
-        QVERIFY(f->FELD->text().isEmpty());
-        QCOMPARE(f->MeinText->text(), QStringLiteral("_"));
-        QVERIFY(f->FELD->hasFocus());
+        QCOMPARE(beschriftung("TextFeld"), Kurs::zeile(4, 5));
+        tippe(Kurs::zeile(4, 5).left(3));
+        knopf("Wiederholen")->click();
+        QCOMPARE(beschriftung("TextFeld"), Kurs::zeile(4, 4));
+        QVERIFY(p->feld()->text().isEmpty());
+        QCOMPARE(beschriftung("MeinText"), QStringLiteral("_"));
+        QVERIFY(p->feld()->hasFocus());
         tippeZeilen(4, 4, 4);
-        QCOMPARE(f->TextFeld->text(), Lektionstexte::zeile(4, 5));
+        QCOMPARE(beschriftung("TextFeld"), Kurs::zeile(4, 5));
 
         // Twice in a row: two lines back.
-        f->Wiederholen->click();
-        f->Wiederholen->click();
-        QCOMPARE(f->TextFeld->text(), Lektionstexte::zeile(4, 3));
+        knopf("Wiederholen")->click();
+        knopf("Wiederholen")->click();
+        QCOMPARE(beschriftung("TextFeld"), Kurs::zeile(4, 3));
         tippeZeilen(4, 3, 3);
-        QCOMPARE(f->TextFeld->text(), Lektionstexte::zeile(4, 4));
-        QCOMPARE(f->FelD2->text(), QStringLiteral("Lekt.: 4, Zeile:  4"));
+        QCOMPARE(beschriftung("TextFeld"), Kurs::zeile(4, 4));
+        QCOMPARE(beschriftung("FelD2"), QStringLiteral("Lekt.: 4, Zeile:  4"));
     }
 
     void wiederholenAufErsterZeile()
     {
         lektion(5);
-        f->Wiederholen->click();
-        QCOMPARE(f->TextFeld->text(), Lektionstexte::zeile(5, 1));
-        QCOMPARE(f->FelD2->text(), QStringLiteral("Lekt.: 5, Zeile:  0"));
+        knopf("Wiederholen")->click();
+        QCOMPARE(beschriftung("TextFeld"), Kurs::zeile(5, 1));
+        QCOMPARE(beschriftung("FelD2"), QStringLiteral("Lekt.: 5, Zeile:  0"));
         tippeZeilen(5, 1, 1);
-        QCOMPARE(f->TextFeld->text(), Lektionstexte::zeile(5, 1));
+        QCOMPARE(beschriftung("TextFeld"), Kurs::zeile(5, 1));
         tippeZeilen(5, 1, 1);
-        QCOMPARE(f->TextFeld->text(), Lektionstexte::zeile(5, 2));
-        QCOMPARE(f->zustand().FehlerfreiZahl, 2);
+        QCOMPARE(beschriftung("TextFeld"), Kurs::zeile(5, 2));
+        QCOMPARE(zustand().FehlerfreiZahl, 2);
     }
 
     void fehlerzaehler()
     {
         lektion(1);
         tippe(QStringLiteral("xyz"));
-        QCOMPARE(f->FehlerTaste->text(), QStringLiteral("F.:  3"));
-        QTest::mouseClick(f->FehlerTaste, Qt::LeftButton);
-        QCOMPARE(f->FehlerTaste->text(), QStringLiteral("0"));
-        QCOMPARE(f->zustand().FehlerZahl, 0);
-        QVERIFY(!f->FELD->hasFocus());
+        QCOMPARE(knopf("FehlerTaste")->text(), QStringLiteral("F.:  3"));
+        QTest::mouseClick(knopf("FehlerTaste"), Qt::LeftButton);
+        QCOMPARE(knopf("FehlerTaste")->text(), QStringLiteral("0"));
+        QCOMPARE(zustand().FehlerZahl, 0);
+        QVERIFY(!p->feld()->hasFocus());
         tippe(QStringLiteral("x"));
-        QCOMPARE(f->FehlerTaste->text(), QStringLiteral("F.:  1"));
+        QCOMPARE(knopf("FehlerTaste")->text(), QStringLiteral("F.:  1"));
 
         // A lesson change in the middle keeps the count.
         tippeZeilen(1, 1, 2);
         lektion(5);
-        QCOMPARE(f->zustand().FehlerZahl, 1);
-        QCOMPARE(f->FehlerTaste->text(), QStringLiteral("F.:  1"));
-        QCOMPARE(f->TextFeld->text(), Lektionstexte::zeile(5, 1));
-        QCOMPARE(f->zustand().ZeileNr, 2);
+        QCOMPARE(zustand().FehlerZahl, 1);
+        QCOMPARE(knopf("FehlerTaste")->text(), QStringLiteral("F.:  1"));
+        QCOMPARE(beschriftung("TextFeld"), Kurs::zeile(5, 1));
+        QCOMPARE(zustand().ZeileNr, 2);
     }
 
     void kleineBedienelemente()
     {
         lektion(1);
-        f->ZeigeTasten[0]->setFocus();
-        for (Knopf *k : {f->Command1, f->Command2, f->Command3}) {
-            f->ZeigeTasten[0]->setFocus();
-            k->click();
-            QVERIFY(f->FELD->hasFocus());
+        knopf("ZeigeTasten_0")->setFocus();
+        for (const char *name : {"Command1", "Command2", "Command3"}) {
+            knopf("ZeigeTasten_0")->setFocus();
+            knopf(name)->click();
+            QVERIFY(p->feld()->hasFocus());
         }
-        QTest::mouseClick(f->Text, Qt::LeftButton);
-        QCOMPARE(f->Text->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
+        QTest::mouseClick(p->ctrl(QStringLiteral("Text")), Qt::LeftButton);
+        QCOMPARE(p->ctrl(QStringLiteral("Text"))->palette().color(QPalette::WindowText),
+                 QColor(0, 0, 0x80));
 
-        QVERIFY(f->isVisible());
-        f->EndE->click();
-        QVERIFY(!f->isVisible());
+        QVERIFY(p->fenster().isVisible());
+        knopf("EndE")->click();
+        QVERIFY(!p->fenster().isVisible());
         QVERIFY(u->meldungen.eintraege.isEmpty());
     }
 };

@@ -1,12 +1,11 @@
 // Both windows on a high-resolution screen: the layout keeps its logical size and every picture,
 // pointer, glyph and icon is drawn from its vector source at the screen's pixel ratio.
 
-#include "Fakes.h"
+#include "Fensterprobe.h"
 #include "app/AStart.h"
-#include "main_window/Knopf.h"
 #include "main_window/tippen.h"
-#include "util/SvgBild.h"
 
+#include <QAbstractButton>
 #include <QIcon>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -57,20 +56,18 @@ private Q_SLOTS:
 
     void fensterBehaltenIhreGroesse()
     {
-        Testumgebung u;
-        AStart start(u.umgebung());
-        start.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&start));
-        const QImage s = start.grab().toImage();
+        Startfensterprobe start;
+        start.zeige();
+        const QImage s = start.fenster().grab().toImage();
         QCOMPARE(s.devicePixelRatio(), verhaeltnis);
         QCOMPARE(s.size(), QSize(qRound(635 * verhaeltnis), qRound(474 * verhaeltnis)));
 
-        tippen haupt(u.umgebung());
-        haupt.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(&haupt));
-        QCOMPARE(haupt.client()->size(), QSize(869, 683));
-        QCOMPARE(haupt.Buchstaben[0]->geometry(), QRect(104, 344, 53, 53));
-        const QImage h = haupt.client()->grab().toImage();
+        Hauptfensterprobe haupt;
+        haupt.zeige();
+        QWidget *client = haupt.feld()->parentWidget();
+        QCOMPARE(client->size(), QSize(869, 683));
+        QCOMPARE(haupt.ctrl(QStringLiteral("Buchstaben_0"))->geometry(), QRect(104, 344, 53, 53));
+        const QImage h = client->grab().toImage();
         QCOMPARE(h.size(), QSize(qRound(869 * verhaeltnis), qRound(683 * verhaeltnis)));
     }
 
@@ -78,12 +75,10 @@ private Q_SLOTS:
     // finer detail than the same source rendered at 1× and scaled up.
     void bilderScharf()
     {
-        Testumgebung u;
-        AStart start(u.umgebung());
-        start.show();
-        tippen haupt(u.umgebung());
-        haupt.Show();
-        QVERIFY(QTest::qWaitForWindowExposed(&haupt));
+        Startfensterprobe start;
+        start.zeige();
+        Hauptfensterprobe haupt;
+        haupt.zeige();
         struct Fall
         {
             QWidget *fenster;
@@ -91,8 +86,9 @@ private Q_SLOTS:
             const char *quelle;
         };
         const Fall faelle[] = {
-            {&start, start.Image2, ":/bilder/titelbild.svg"},
-            {haupt.client(), haupt.Image1, ":/bilder/haende.svg"},
+            {&start.fenster(), start.ctrl(QStringLiteral("Image2")), ":/bilder/titelbild.svg"},
+            {haupt.feld()->parentWidget(), haupt.ctrl(QStringLiteral("Image1")),
+             ":/bilder/haende.svg"},
         };
         for (const Fall &f : faelle) {
             const QImage grab = f.fenster->grab().toImage();
@@ -116,20 +112,19 @@ private Q_SLOTS:
 
     void zeigerUndGlyphenInVollerAufloesung()
     {
-        Testumgebung u;
-        tippen haupt(u.umgebung());
-        const QPixmap zeiger = haupt.client()->cursor().pixmap();
+        Hauptfensterprobe haupt;
+        const QPixmap zeiger = haupt.feld()->parentWidget()->cursor().pixmap();
         QCOMPARE(zeiger.devicePixelRatio(), verhaeltnis);
         QCOMPARE(zeiger.width(), qRound(32 * verhaeltnis));
 
-        for (Knopf *k : {haupt.Ruecktaste, haupt.TabTaste, haupt.Command4, haupt.ShiftTaste[1],
-                         haupt.Command3}) {
+        for (const char *name : {"Rücktaste", "TabTaste", "Command4", "ShiftTaste_1", "Command3"}) {
+            auto *k = haupt.ctrl<QAbstractButton>(QString::fromUtf8(name));
             const QPixmap glyphe = k->icon().pixmap(k->iconSize(), verhaeltnis);
             const QSize erwartet = k->iconSize() * verhaeltnis;
             QVERIFY(qAbs(glyphe.width() - erwartet.width()) <= 1 &&
                     qAbs(glyphe.height() - erwartet.height()) <= 1);
         }
-        const QPixmap symbol = haupt.windowIcon().pixmap(QSize(32, 32), verhaeltnis);
+        const QPixmap symbol = haupt.fenster().windowIcon().pixmap(QSize(32, 32), verhaeltnis);
         QCOMPARE(symbol.size(), QSize(32, 32) * verhaeltnis);
     }
 };

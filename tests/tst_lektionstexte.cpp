@@ -1,17 +1,15 @@
 // The lesson texts as the learner meets them: complete, typeable with the keys taught so far,
 // and with the lines that the course is built around at their places.
 
-#include "keyboard/TastenCode.h"
-#include "keyboard/Tastenbeschriftung.h"
-#include "lessons/Lektionskatalog.h"
-#include "lessons/Lektionstexte.h"
+#include "keyboard/Tastatur.h"
+#include "lessons/Kurs.h"
 
 #include <QSet>
 #include <QtTest>
 
 namespace {
 
-using Lektionstexte::zeile;
+using Kurs::zeile;
 
 QString ort(int lektion, int nr)
 {
@@ -19,20 +17,20 @@ QString ort(int lektion, int nr)
 }
 
 // The characters of every character key named by a key string, without and with Shift.
-QSet<QChar> tastenzeichen(std::u16string_view tasten, bool mitUmschalt)
+QSet<QChar> tastenzeichen(QStringView tasten, bool mitUmschalt)
 {
     QSet<QChar> zeichen;
-    for (char16_t c : tasten) {
-        const std::optional<Taste> t = TastenCode::tasteFuer(c);
+    for (QChar c : tasten) {
+        const std::optional<Taste> t = Tastatur::tasteFuer(c.unicode());
         if (!t || !t->istZeichentaste())
             continue;
-        for (auto ebene :
-             {Tastenbeschriftung::Ebene::OhneUmschalt, Tastenbeschriftung::Ebene::MitUmschalt}) {
-            if (ebene == Tastenbeschriftung::Ebene::MitUmschalt && !mitUmschalt)
+        const Tastendaten &d = Tastatur::daten(*t);
+        for (QStringView beschriftung : {d.ohneUmschalt, d.mitUmschalt}) {
+            if (beschriftung == d.mitUmschalt && !mitUmschalt)
                 continue;
             // Captions double the ampersand; the key types one.
-            const QString b = Tastenbeschriftung::beschriftung(*t, ebene).replace(
-                QStringLiteral("&&"), QStringLiteral("&"));
+            const QString b =
+                beschriftung.toString().replace(QStringLiteral("&&"), QStringLiteral("&"));
             if (b.size() == 1)
                 zeichen.insert(b[0]);
         }
@@ -81,8 +79,8 @@ private Q_SLOTS:
     void formUndZeichensatz()
     {
         QStringList fehler;
-        for (int l = 1; l <= Lektionstexte::AnzahlLektionen; ++l) {
-            for (int z = 1; z <= Lektionstexte::ZeilenJeLektion; ++z) {
+        for (int l = 1; l <= Kurs::AnzahlLektionen; ++l) {
+            for (int z = 1; z <= Kurs::ZeilenJeLektion; ++z) {
                 const QString text = zeile(l, z);
                 if (text.size() < 8 || text.size() > 72)
                     fehler << ort(l, z) + QStringLiteral(": %1 Zeichen").arg(text.size());
@@ -121,7 +119,7 @@ private Q_SLOTS:
         for (int l = 1; l <= 19; ++l) {
             if (extras[l])
                 bisherigeExtras += QString::fromUtf16(extras[l]);
-            const std::u16string_view tasten = Lektionskatalog::lektion(l - 1).lernTasten;
+            const QString tasten = Kurs::lernTasten(l);
             QSet<QChar> erlaubt = tastenzeichen(tasten, l >= 2);
             erlaubt += akzente(tastenzeichen(tasten, false), l);
             erlaubt.insert(u' ');
@@ -148,14 +146,14 @@ private Q_SLOTS:
     {
         QStringList fehler;
         for (int l = 3; l <= 19; ++l) {
-            const std::u16string_view vorher = Lektionskatalog::lektion(l - 2).lernTasten;
-            const std::u16string_view jetzt = Lektionskatalog::lektion(l - 1).lernTasten;
-            const std::u16string_view neu = jetzt.substr(vorher.size());
+            const QString vorher = Kurs::lernTasten(l - 1);
+            const QString jetzt = Kurs::lernTasten(l);
+            const QString neu = jetzt.mid(vorher.size());
             QString lektion;
             for (int z = 1; z <= 15; ++z)
                 lektion += zeile(l, z);
-            for (char16_t taste : neu) {
-                QSet<QChar> zeichen = tastenzeichen(std::u16string_view(&taste, 1), true);
+            for (QChar taste : neu) {
+                QSet<QChar> zeichen = tastenzeichen(QStringView(&taste, 1), true);
                 if (taste == u'´')
                     zeichen = akzente(QSet<QChar>{u'a', u'e', u'i', u'o', u'u'}, 14);
                 if (taste == u'^')

@@ -3,9 +3,8 @@
 //
 //   FINGALO_SAAT=<seed> FINGALO_SCHRITTE=<steps> build/tests/tst_zufallssitzung
 
-#include "Fakes.h"
+#include "Fensterprobe.h"
 #include "Zufallssitzung.h"
-#include "main_window/tippen.h"
 
 #include <QtTest>
 
@@ -24,10 +23,9 @@ private Q_SLOTS:
             saaten = {qEnvironmentVariable("FINGALO_SAAT").toULongLong()};
 
         for (const quint64 saat : saaten) {
-            Testumgebung u;
-            tippen f(u.umgebung());
-            f.Show();
-            Zufallssitzung sitzung(f, u, saat);
+            Hauptfensterprobe probe;
+            probe.zeige();
+            Zufallssitzung sitzung(probe, saat);
             for (qint64 i = 1; i <= schritte; ++i) {
                 const QString fehler = sitzung.schritt();
                 if (!fehler.isEmpty()) {

@@ -6,11 +6,11 @@
 void setzeBildschirmzeiger(int code)
 {
     switch (code) {
-    case 0:
+    case Bildschirmzeiger::Standard:
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
         break;
-    case 11:
+    case Bildschirmzeiger::Sanduhr:
         // Replace rather than stack, so that one return to 0 always restores the pointers.
         if (QApplication::overrideCursor())
             QApplication::changeOverrideCursor(QCursor(Qt::WaitCursor));
@@ -25,5 +25,6 @@ void setzeBildschirmzeiger(int code)
 int bildschirmzeiger()
 {
     const QCursor *zeiger = QApplication::overrideCursor();
-    return zeiger && zeiger->shape() == Qt::WaitCursor ? 11 : 0;
+    return zeiger && zeiger->shape() == Qt::WaitCursor ? Bildschirmzeiger::Sanduhr
+                                                       : Bildschirmzeiger::Standard;
 }

@@ -4,7 +4,7 @@
 // typed character by character. After every action the exercise's promises must hold.
 
 #include "Invarianten.h"
-#include "WerteAnsicht.h"
+#include "Uebungsprobe.h"
 #include "engine/Zeichenkette.h"
 
 #include <QCoreApplication>
@@ -13,18 +13,10 @@
 
 namespace {
 
-const QString StartTitel = QStringLiteral("Start");
-
-void pruefe(WerteAnsicht &a)
+void pruefe(Uebungsprobe &a)
 {
-    const Anzeige anzeige{a.feld,
-                          a.feldIstAktiv,
-                          a.zeile,
-                          a.titel.isEmpty() ? StartTitel : a.titel,
-                          a.fehlerTaste,
-                          a.felD2,
-                          a.wiederholenSichtbar};
-    const QString fehler = Invarianten::pruefe(anzeige, a.uebung.zustand(), StartTitel);
+    const QString fehler =
+        Invarianten::pruefeUebung(a.feld, a.aktiv, a.uebung.zeile(), a.uebung.zustand());
     if (!fehler.isEmpty() || a.verschachtelung > 3) {
         fprintf(stderr, "invariant broken: %s (nesting %d)\n", qPrintable(fehler),
                 a.verschachtelung);
@@ -32,38 +24,39 @@ void pruefe(WerteAnsicht &a)
     }
 }
 
-QString naechstesRichtiges(const WerteAnsicht &a)
+QString naechstesRichtiges(const Uebungsprobe &a)
 {
     const QString eingabe = Zeichenkette::zusammengesetzt(a.feld);
     const qsizetype n = Zeichenkette::anzahl(eingabe);
-    const QString anfang = Zeichenkette::anfang(a.zeile, n + 1);
-    return anfang.size() > Zeichenkette::anfang(a.zeile, n).size() ? Zeichenkette::letztes(anfang)
-                                                                   : QString();
+    const QString anfang = Zeichenkette::anfang(a.uebung.zeile(), n + 1);
+    return anfang.size() > Zeichenkette::anfang(a.uebung.zeile(), n).size()
+               ? Zeichenkette::letztes(anfang)
+               : QString();
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
 {
-    WerteAnsicht a;
+    Uebungsprobe a;
+    a.feld = QStringLiteral(" Lektion auswählen");
     a.uebung.startwerteSetzen();
     a.uebung.startzeileSetzen();
-    a.feld = QStringLiteral(" Lektion auswählen");
 
     size_t i = 0;
     auto byte = [&]() -> uint8_t { return i < groesse ? daten[i++] : 0; };
     while (i < groesse) {
         const uint8_t op = byte();
-        const bool warRichtig = a.feldIstAktiv && Invarianten::istRichtigerAnfang(a.feld, a.zeile);
+        const bool warRichtig =
+            a.aktiv && Invarianten::istRichtigerAnfang(a.feld, a.uebung.zeile());
         bool amEndeGetippt = false;
         switch (op) {
         case 0x01: {
-            const int lektion = byte() % 30;
-            a.uebung.LektionWaehlen(lektion % 10, lektion / 10 * 10);
+            a.uebung.LektionWaehlen(byte() % 30);
             break;
         }
         case 0x02:
-            if (a.wiederholenSichtbar)
+            if (a.wiederholen)
                 a.uebung.Wiederholen_Click();
             break;
         case 0x03:
@@ -90,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
             break;
         }
         case 0x07:
-            for (QString r = naechstesRichtiges(a); !r.isEmpty() && a.feldIstAktiv;
+            for (QString r = naechstesRichtiges(a); !r.isEmpty() && a.aktiv;
                  r = naechstesRichtiges(a))
                 a.tippe(r);
             break;
@@ -125,10 +118,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
         }
         }
         pruefe(a);
-        if (warRichtig && amEndeGetippt && a.feldIstAktiv &&
-            !Invarianten::istRichtigerAnfang(a.feld, a.zeile)) {
+        if (warRichtig && amEndeGetippt && a.aktiv &&
+            !Invarianten::istRichtigerAnfang(a.feld, a.uebung.zeile())) {
             fprintf(stderr, "typing at the end left a wrong beginning: \"%s\" for \"%s\"\n",
-                    qPrintable(a.feld), qPrintable(a.zeile));
+                    qPrintable(a.feld), qPrintable(a.uebung.zeile()));
             std::abort();
         }
     }

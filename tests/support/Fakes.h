@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Umgebung.h"
 #include "help/Hilfeanzeige.h"
+#include "main_window/Umgebung.h"
 #include "util/Meldungen.h"
 #include "util/Webbrowser.h"
 

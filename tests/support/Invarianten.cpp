@@ -12,14 +12,14 @@ bool istRichtigerAnfang(const QString &feld, const QString &zeile)
     return zeile.startsWith(Zeichenkette::zusammengesetzt(feld));
 }
 
-QString pruefe(const Anzeige &a, const Uebungszustand &z, const QString &startTitel)
+QString pruefeUebung(const QString &feld, bool feldAktiv, const QString &zeile,
+                     const Uebungszustand &z)
 {
-    for (qsizetype i = 0; i < a.feld.size(); ++i) {
-        const bool hoch = a.feld[i].isHighSurrogate();
-        const bool tief = a.feld[i].isLowSurrogate();
-        if (hoch && !(i + 1 < a.feld.size() && a.feld[i + 1].isLowSurrogate()))
-            return QStringLiteral("FELD holds half a character at %1").arg(i);
-        if (tief && !(i > 0 && a.feld[i - 1].isHighSurrogate()))
+    for (qsizetype i = 0; i < feld.size(); ++i) {
+        const bool hoch = feld[i].isHighSurrogate();
+        const bool tief = feld[i].isLowSurrogate();
+        if ((hoch && !(i + 1 < feld.size() && feld[i + 1].isLowSurrogate())) ||
+            (tief && !(i > 0 && feld[i - 1].isHighSurrogate())))
             return QStringLiteral("FELD holds half a character at %1").arg(i);
     }
     if (z.ZeileNr < 1 || z.ZeileNr > 16)
@@ -28,7 +28,14 @@ QString pruefe(const Anzeige &a, const Uebungszustand &z, const QString &startTi
         return QStringLiteral("LektionNr %1 out of range").arg(z.LektionNr);
     if (z.FehlerZahl < 0 || z.FehlerfreiZahl < 0 || z.EingabeLaenge < 0 || z.ZeilenLaenge < 0)
         return QStringLiteral("negative count");
+    if (!feldAktiv && feld != Uebung::auswahlaufforderung())
+        return QStringLiteral("lesson ended without the select-lesson prompt");
+    Q_UNUSED(zeile)
+    return {};
+}
 
+QString pruefeFenster(const Anzeige &a, bool feldAktiv, const QString &startTitel)
+{
     static const QRegularExpression titel(
         QStringLiteral("^Lektion: (\\d{1,2})?- Fehlerfrei:  \\d{1,5} von 15 Reihen\\.$"));
     if (a.titel != startTitel && !titel.match(a.titel).hasMatch())
@@ -41,8 +48,10 @@ QString pruefe(const Anzeige &a, const Uebungszustand &z, const QString &startTi
         QStringLiteral("^(Lektion|Lekt\\.: \\d{1,2}, Zeile:  \\d{1,2})$"));
     if (!felD2.match(a.felD2).hasMatch())
         return QStringLiteral("FelD2 \"%1\"").arg(a.felD2);
-    if (!a.feldAktiv && (a.feld != Uebung::auswahlaufforderung() || a.wiederholenSichtbar))
-        return QStringLiteral("lesson ended without the select-lesson prompt");
+    if (!a.meinText.startsWith(QLatin1Char('_')))
+        return QStringLiteral("MeinText \"%1\"").arg(a.meinText);
+    if (!feldAktiv && a.wiederholenSichtbar)
+        return QStringLiteral("Wiederholen shown after the lesson's end");
     return {};
 }
 

@@ -1,13 +1,12 @@
 #include "Zufallssitzung.h"
 
-#include "Fakes.h"
+#include "Fensterprobe.h"
 #include "Invarianten.h"
 #include "Tippen.h"
 #include "engine/Zeichenkette.h"
-#include "main_window/Eingabefeld.h"
-#include "main_window/Knopf.h"
 #include "main_window/tippen.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -31,16 +30,19 @@ const QString Totetasten = QStringLiteral("éèêàâáìíîóòôùúûÀÁÂ�
 
 } // namespace
 
-Zufallssitzung::Zufallssitzung(tippen &fenster, Testumgebung &umgebung, quint64 saat)
-    : f(fenster), u(umgebung), m_startTitel(fenster.windowTitle())
+Zufallssitzung::Zufallssitzung(Hauptfensterprobe &probe, quint64 saat)
+    : m_probe(probe), m_feld(probe.feld()),
+      m_textFeld(probe.ctrl<QLabel>(QStringLiteral("TextFeld"))),
+      m_startTitel(probe.fenster().windowTitle())
 {
     std::seed_seq samen{quint32(saat), quint32(saat >> 32)};
     m_zufall.seed(samen);
-    m_knoepfe = f.client()->findChildren<QAbstractButton *>();
-    m_knoepfe.removeAll(f.EndE);
-    for (QMenu *menue : f.menuBar()->findChildren<QMenu *>()) {
+    m_knoepfe = probe.fenster().findChildren<QAbstractButton *>();
+    m_knoepfe.removeAll(probe.ctrl<QAbstractButton>(QStringLiteral("EndE")));
+    for (QMenu *menue : probe.fenster().menuBar()->findChildren<QMenu *>()) {
         for (QAction *a : menue->actions()) {
-            if (!a->menu() && !a->isSeparator() && a != f.mnu_beenden)
+            if (!a->menu() && !a->isSeparator() &&
+                a != probe.menuepunkt(QStringLiteral("mnu_beenden")))
                 m_menues << a;
         }
     }
@@ -71,16 +73,16 @@ void Zufallssitzung::klickeIrgendwas()
 
 QString Zufallssitzung::schritt()
 {
-    Eingabefeld *feld = f.FELD;
-    const QString zeile = f.TextFeld->text();
+    QLineEdit *feld = m_feld;
+    const QString zeile = m_textFeld->text();
     const bool warRichtig =
         feld->isEnabled() && Invarianten::istRichtigerAnfang(feld->text(), zeile);
     const bool cursorAmEnde = feld->cursorPosition() == feld->text().size();
     bool amEndeGetippt = false;
     // The fakes record for one step only, so a long session keeps no history.
-    u.meldungen.eintraege.clear();
-    u.browser.aufrufe.clear();
-    u.hilfe.seiten.clear();
+    m_probe.umgebung.meldungen.eintraege.clear();
+    m_probe.umgebung.browser.aufrufe.clear();
+    m_probe.umgebung.hilfe.seiten.clear();
 
     const int wurf = int(m_zufall.bounded(100));
     if (wurf < 40) {
@@ -139,12 +141,9 @@ QString Zufallssitzung::schritt()
     } else if (wurf < 93) {
         klickeIrgendwas();
     } else if (wurf < 97) {
-        const int lektion = int(m_zufall.bounded(30));
-        m_aktion = QStringLiteral("lesson %1").arg(lektion + 1);
-        (lektion < 10   ? f.Lektion1
-         : lektion < 20 ? f.Lektion2
-                        : f.Lektion3)[lektion % 10]
-            ->trigger();
+        const int lektion = int(m_zufall.bounded(30)) + 1;
+        m_aktion = QStringLiteral("lesson %1").arg(lektion);
+        m_probe.lektion(lektion);
     } else {
         QAction *a = m_menues[m_zufall.bounded(int(m_menues.size()))];
         m_aktion = QStringLiteral("menu %1").arg(a->objectName());
@@ -152,13 +151,19 @@ QString Zufallssitzung::schritt()
             a->trigger();
     }
 
-    const Anzeige anzeige{
-        feld->text(),          feld->isEnabled(), f.TextFeld->text(),        f.windowTitle(),
-        f.FehlerTaste->text(), f.FelD2->text(),   f.Wiederholen->isVisible()};
-    QString fehler = Invarianten::pruefe(anzeige, f.zustand(), m_startTitel);
+    const tippen &f = m_probe.fenster();
+    QString fehler = Invarianten::pruefeUebung(feld->text(), feld->isEnabled(), f.uebung().zeile(),
+                                               f.uebung().zustand());
+    if (fehler.isEmpty())
+        fehler = Invarianten::pruefeFenster(
+            {f.windowTitle(), m_probe.ctrl<QAbstractButton>(QStringLiteral("FehlerTaste"))->text(),
+             m_probe.ctrl<QLabel>(QStringLiteral("FelD2"))->text(),
+             m_probe.ctrl<QLabel>(QStringLiteral("MeinText"))->text(),
+             m_probe.ctrl(QStringLiteral("Wiederholen"))->isVisible()},
+            feld->isEnabled(), m_startTitel);
     if (fehler.isEmpty() && warRichtig && amEndeGetippt && feld->isEnabled() &&
-        !Invarianten::istRichtigerAnfang(feld->text(), f.TextFeld->text()))
+        !Invarianten::istRichtigerAnfang(feld->text(), m_textFeld->text()))
         fehler = QStringLiteral("typing at the end left \"%1\" for \"%2\"")
-                     .arg(feld->text(), f.TextFeld->text());
+                     .arg(feld->text(), m_textFeld->text());
     return fehler;
 }

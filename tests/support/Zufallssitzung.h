@@ -6,8 +6,9 @@
 
 class QAbstractButton;
 class QAction;
-class Testumgebung;
-class tippen;
+class QLabel;
+class QLineEdit;
+class Hauptfensterprobe;
 
 // A learner gone wild: one seeded random action after another on the real main window (typing,
 // wrong characters, input-method commits, pastes of anything, editing, Enter, clicks on every
@@ -15,7 +16,7 @@ class tippen;
 class Zufallssitzung
 {
 public:
-    Zufallssitzung(tippen &fenster, Testumgebung &umgebung, quint64 saat);
+    Zufallssitzung(Hauptfensterprobe &probe, quint64 saat);
 
     // Performs one action; returns what broke afterwards, or an empty string.
     QString schritt();
@@ -27,8 +28,9 @@ private:
     QString zufallsZeichen();
     void klickeIrgendwas();
 
-    tippen &f;
-    Testumgebung &u;
+    Hauptfensterprobe &m_probe;
+    QLineEdit *m_feld;
+    QLabel *m_textFeld;
     QRandomGenerator m_zufall;
     QList<QAbstractButton *> m_knoepfe;
     QList<QAction *> m_menues;

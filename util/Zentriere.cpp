@@ -1,4 +1,4 @@
-#include "util/ZentriereForm.h"
+#include "util/Zentriere.h"
 
 #include <QGuiApplication>
 #include <QLayout>
@@ -34,23 +34,23 @@ std::optional<QPoint> zentriertePosition(const QRect &fenster, const QSize &bild
     float links = 0.0f;
     float oben = 0.0f;
     switch (code) {
-    case 0:
+    case Platzierung::LinkerRand:
         links = 0.0f;
         oben = mitteOben;
         break;
-    case 1:
+    case Platzierung::RechterRand:
         links = schirmBreite - breite;
         oben = mitteOben;
         break;
-    case 2:
+    case Platzierung::ObererRand:
         links = mitteLinks;
         oben = 0.0f;
         break;
-    case 3:
+    case Platzierung::UntererRand:
         links = mitteLinks;
         oben = schirmHoehe - hoehe;
         break;
-    case 4:
+    case Platzierung::Mitte:
         links = mitteLinks;
         oben = mitteOben;
         break;

@@ -1,4 +1,4 @@
-#include "util/DickerWinRand.h"
+#include "util/DickerRand.h"
 
 #include <QFrame>
 #include <QLayout>

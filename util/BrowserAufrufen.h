@@ -1,9 +1,8 @@
 #pragma once
 
 class QString;
-class QWidget;
 class Webbrowser;
 
 // Hands `adresse` to the desktop's default browser with the busy pointer shown until the request
 // is handed over. A failure goes unreported: the pointer comes back all the same.
-void BrowserAufrufen(QWidget *besitzer, const QString &adresse, Webbrowser &browser);
+void BrowserAufrufen(const QString &adresse, Webbrowser &browser);

@@ -1,8 +1,12 @@
-// Turns lessons/lektionen.txt into a C++ table of 30 × 15 lines. Runs at build time; any fault
-// in the file stops the build with a message naming the file line, the lesson and the line.
+// Turns lessons/lektionen.txt into a C++ table of 30 lessons: their new keys, explanations and
+// 15 exercise lines each. Runs at build time; any fault in the file stops the build with a
+// message naming the file line, the lesson and the line.
 //
 // Format: free text until the first header; then "[Lektion N]" headers for N = 1..30 in order,
-// each followed by its 15 exercise lines. Empty lines between them are ignored.
+// each followed by its "neu:" and "erklärung:" lines and its 15 exercise lines. Empty lines
+// between them are ignored.
+
+#include "lessons/Kursmasse.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -15,10 +19,20 @@
 
 namespace {
 
-constexpr int AnzahlLektionen = 30;
-constexpr int ZeilenJeLektion = 15;
-constexpr int MindestLaenge = 8;
-constexpr int HoechstLaenge = 72;
+using Kurs::AnzahlLektionen;
+using Kurs::ZeilenJeLektion;
+constexpr int MindestLaenge = Kurs::Mindestlaenge;
+constexpr int HoechstLaenge = Kurs::Hoechstlaenge;
+
+const std::string FeldNeu = "neu: ";
+const std::string FeldErklaerung = "erklärung: ";
+
+struct Lektion
+{
+    std::u32string neu;
+    std::vector<std::u32string> erklaerung; // one entry per shown line
+    std::vector<std::u32string> zeilen;
+};
 
 // The code points of a UTF-8 string, or nothing when it is not valid UTF-8.
 std::optional<std::u32string> dekodiere(const std::string &s)
@@ -97,7 +111,7 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    std::vector<std::vector<std::u32string>> lektionen;
+    std::vector<Lektion> lektionen;
     std::vector<std::string> fehler;
     auto melde = [&](int dateizeile, const std::string &text) {
         fehler.push_back(quelle + ":" + std::to_string(dateizeile) + ": " + text);
@@ -125,7 +139,26 @@ int main(int argc, char **argv)
         if (lektionen.empty() || roh.empty())
             continue; // commentary before the first lesson, and blank separators
         const int lektion = int(lektionen.size());
-        const int zeile = int(lektionen.back().size()) + 1;
+        Lektion &aktuell = lektionen.back();
+        // A lesson's fields stand before its first exercise line.
+        const bool istNeu = roh.rfind(FeldNeu, 0) == 0;
+        const bool istErklaerung = roh.rfind(FeldErklaerung, 0) == 0;
+        if (aktuell.zeilen.empty() && (istNeu || istErklaerung)) {
+            const std::string wert = roh.substr((istNeu ? FeldNeu : FeldErklaerung).size());
+            const std::optional<std::u32string> text = dekodiere(wert);
+            const std::string ort = "Lektion " + std::to_string(lektion) + ": ";
+            if (!text || text->empty()) {
+                melde(dateizeile, ort + "leere oder ungültige Angabe");
+            } else if (istNeu) {
+                if (!aktuell.neu.empty())
+                    melde(dateizeile, ort + "zweite Angabe \"neu:\"");
+                aktuell.neu = *text;
+            } else {
+                aktuell.erklaerung.push_back(*text);
+            }
+            continue;
+        }
+        const int zeile = int(aktuell.zeilen.size()) + 1;
         const std::string ort =
             "Lektion " + std::to_string(lektion) + ", Zeile " + std::to_string(zeile) + ": ";
         const std::optional<std::u32string> text = dekodiere(roh);
@@ -146,7 +179,7 @@ int main(int argc, char **argv)
                 break;
             }
         }
-        lektionen.back().push_back(*text);
+        aktuell.zeilen.push_back(*text);
     }
 
     if (fehler.empty()) {
@@ -154,11 +187,13 @@ int main(int argc, char **argv)
             melde(dateizeile, "es gibt " + std::to_string(lektionen.size()) + " Lektionen statt " +
                                   std::to_string(AnzahlLektionen));
         for (std::size_t i = 0; i < lektionen.size(); ++i) {
-            if (lektionen[i].size() != ZeilenJeLektion)
+            if (lektionen[i].zeilen.size() != ZeilenJeLektion)
                 fehler.push_back(quelle + ": Lektion " + std::to_string(i + 1) + " hat " +
-                                 std::to_string(lektionen[i].size()) + " Zeilen statt " +
+                                 std::to_string(lektionen[i].zeilen.size()) + " Zeilen statt " +
                                  std::to_string(ZeilenJeLektion));
         }
+        if (!lektionen.empty() && lektionen.front().erklaerung.empty())
+            fehler.push_back(quelle + ": Lektion 1 braucht eine Erklärung");
     }
     if (!fehler.empty()) {
         for (const std::string &f : fehler)
@@ -169,22 +204,24 @@ int main(int argc, char **argv)
     std::ostringstream out;
     out << "// Generated from lessons/lektionen.txt at build time. Edit that file, not this "
            "one.\n\n"
-        << "#include \"lessons/Lektionstexte.h\"\n\n"
-        << "namespace {\n\n"
-        << "constexpr const char16_t *Zeilen[" << AnzahlLektionen << "][" << ZeilenJeLektion
-        << "] = {\n";
-    for (const auto &lektion : lektionen) {
-        out << "    {\n";
-        for (const auto &zeile : lektion)
-            out << "        " << literal(zeile) << ",\n";
-        out << "    },\n";
+        << "#include \"lessons/Lektionsdaten.h\"\n\n"
+        << "const std::array<Lektionseintrag, Kurs::AnzahlLektionen> Lektionsdaten::Tabelle{{\n";
+    for (const Lektion &lektion : lektionen) {
+        out << "    {" << literal(lektion.neu) << ",\n     ";
+        if (lektion.erklaerung.empty()) {
+            out << "nullptr";
+        } else {
+            std::u32string erklaerung;
+            for (std::size_t i = 0; i < lektion.erklaerung.size(); ++i)
+                erklaerung += (i ? U"\r" : U"") + lektion.erklaerung[i];
+            out << literal(erklaerung);
+        }
+        out << ",\n     {{\n";
+        for (const auto &zeile : lektion.zeilen)
+            out << "         " << literal(zeile) << ",\n";
+        out << "     }}},\n";
     }
-    out << "};\n\n} // namespace\n\n"
-        << "QString Lektionstexte::zeile(int lektion, int zeile)\n{\n"
-        << "    if (lektion < 1 || lektion > AnzahlLektionen || zeile < 1 || zeile > "
-           "ZeilenJeLektion)\n"
-        << "        return {};\n"
-        << "    return QString::fromUtf16(Zeilen[lektion - 1][zeile - 1]);\n}\n";
+    out << "}};\n";
 
     const std::filesystem::path ziel(argv[2]);
     std::error_code ordnerFehler;

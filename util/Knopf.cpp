@@ -1,4 +1,4 @@
-#include "main_window/Knopf.h"
+#include "util/Knopf.h"
 
 #include <QPainter>
 #include <QStyle>
