@@ -308,8 +308,8 @@ private Q_SLOTS:
                                      QStringLiteral("example.org"), QStringLiteral("example.com")};
         QStringList fehler;
         int anzahl = 0;
-        for (int l = 1; l <= Lektionstexte::AnzahlLektionen; ++l) {
-            for (int z = 1; z <= Lektionstexte::ZeilenJeLektion; ++z) {
+        for (int l = 1; l <= Kurs::AnzahlLektionen; ++l) {
+            for (int z = 1; z <= Kurs::ZeilenJeLektion; ++z) {
                 auto treffer = adresse.globalMatch(zeile(l, z));
                 while (treffer.hasNext()) {
                     const QString domain = treffer.next().captured(1);
@@ -339,8 +339,8 @@ private Q_SLOTS:
                                    QStringLiteral("Idée"), QStringLiteral("Première")};
 
         QStringList fehler;
-        for (int l = 1; l <= Lektionstexte::AnzahlLektionen; ++l) {
-            for (int z = 1; z <= Lektionstexte::ZeilenJeLektion; ++z) {
+        for (int l = 1; l <= Kurs::AnzahlLektionen; ++l) {
+            for (int z = 1; z <= Kurs::ZeilenJeLektion; ++z) {
                 const QString text = zeile(l, z);
                 if (!(l == 17 && z == 5) && text.contains(prozentOhneAbstand))
                     fehler << ort(l, z) + QStringLiteral(": kein Leerzeichen vor %");
