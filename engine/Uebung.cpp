@@ -1,5 +1,6 @@
 #include "engine/Uebung.h"
 
+#include "engine/Eingabepruefung.h"
 #include "engine/Feldzugang.h"
 #include "engine/Zaehler.h"
 #include "engine/Zeichenkette.h"
@@ -26,6 +27,9 @@ void Uebung::startwerteSetzen()
 
 void Uebung::startzeileSetzen()
 {
+    // Whatever the box shows before the first lesson is a prompt that the first key replaces.
+    m_angenommen = m_feld.text();
+    m_platzhalter = !m_angenommen.isEmpty();
     m_zeile = anleitung();
     Q_EMIT zeileGezeigt(m_zeile);
     // Lesson 15 follows when the instruction is typed as if it were a line.
@@ -73,70 +77,72 @@ void Uebung::ZeigeZeile(const QString &zeile)
 void Uebung::PruefeEingabe()
 {
     Uebungszustand &z = m_zustand;
+    if (m_meldungOffen)
+        return; // dropped once the message is confirmed, see melde()
     const QString feld = m_feld.text();
     if (feld == auswahlaufforderung()) {
+        m_angenommen = feld;
         Q_EMIT wiederholenMoeglich(false);
         return;
     }
+    if (feld == m_angenommen)
+        return; // the box shows what was accepted: our own correction, run nested
 
-    z.Eingabe = Zeichenkette::zusammengesetzt(feld);
+    QString bisher = m_angenommen;
+    QString jetzt = feld;
+    if (m_platzhalter) {
+        // The design's prompt stands in the box as if selected: what is typed replaces it.
+        m_platzhalter = false;
+        jetzt = feld.startsWith(bisher) ? feld.mid(bisher.size())
+                : feld.endsWith(bisher) ? feld.left(feld.size() - bisher.size())
+                                        : QString();
+        bisher.clear();
+    }
+
+    const Eingabepruefung pruefung = Eingabepruefung::pruefe(bisher, jetzt, m_zeile);
+    m_angenommen = pruefung.angenommen;
+    z.Eingabe = m_angenommen;
     z.EingabeLaenge = Zaehler::laenge(Zeichenkette::anzahl(z.Eingabe));
     z.Vorgabe = m_zeile;
     z.ZeilenLaenge = Zaehler::laenge(Zeichenkette::anzahl(z.Vorgabe));
-    // Taken once: the completion check below compares with it even after a correction.
-    const QString erwarteterAnfang = Zeichenkette::anfang(z.Vorgabe, z.EingabeLaenge);
 
-    if (z.EingabeLaenge < z.ZeilenLaenge)
-        Q_EMIT eingabeGeaendert(z.Eingabe);
-
-    if (z.EingabeLaenge >= 1 && z.ZeilenLaenge >= 1) {
-        QString erwartet = Zeichenkette::letztes(erwarteterAnfang);
-        QString getippt = Zeichenkette::letztes(z.Eingabe);
-        if (erwartet != getippt) {
-            if (m_korrekturen > 0) {
-                // Run nested inside a correction: the correcting run removes this character too,
-                // in its own loop, so a long paste never nests deeper than one level.
-                m_weiterFalsch = true;
-                m_naechstErwartet = erwartet;
-                m_naechstGetippt = getippt;
-                return;
-            }
-            QString rest = feld;
-            for (;;) {
-                Q_EMIT falschesZeichen(erwartet, getippt);
-                z.FehlerZahl = Zaehler::erhoeht(z.FehlerZahl);
-                Q_EMIT fehlerGezaehlt(z.FehlerZahl);
-                // Drop the last character as it arrived: when a combining accent turned a correct
-                // letter into a wrong one, only the accent goes and the letter stays.
-                m_weiterFalsch = false;
-                ++m_korrekturen;
-                m_feld.setzeText(Zeichenkette::ohneLetztes(rest)); // evaluates again, nested
-                --m_korrekturen;
-                if (!m_weiterFalsch)
-                    break;
-                rest = m_feld.text();
-                erwartet = m_naechstErwartet;
-                getippt = m_naechstGetippt;
-            }
-            m_feld.cursorAnsEnde();
-            z.Eingabe = Zeichenkette::zusammengesetzt(m_feld.text());
-            z.EingabeLaenge = Zaehler::laenge(Zeichenkette::anzahl(z.Eingabe));
-            Q_EMIT eingabeGeaendert(z.Eingabe);
-        }
+    if (pruefung.falsch) {
+        // One message for the first wrong character, however much arrived with it.
+        melde([&] { Q_EMIT falschesZeichen(pruefung.falsch->erwartet, pruefung.falsch->getippt); });
+        z.FehlerZahl = Zaehler::erhoeht(z.FehlerZahl);
+        Q_EMIT fehlerGezaehlt(z.FehlerZahl);
     }
 
-    // An empty line (after a lesson's end) is never complete.
-    if (z.ZeilenLaenge >= 1 && z.EingabeLaenge == z.ZeilenLaenge) {
-        if (erwarteterAnfang == z.Eingabe) {
-            z.FehlerfreiZahl = Zaehler::erhoeht(z.FehlerfreiZahl);
-            Q_EMIT zeileGeschafft(z.LektionText, z.FehlerfreiZahl);
-            m_feld.setzeText(QString()); // evaluates the empty box, nested
-            Q_EMIT eingabeGeaendert(QString());
-        }
+    if (pruefung.vollstaendig) {
+        z.FehlerfreiZahl = Zaehler::erhoeht(z.FehlerfreiZahl);
+        Q_EMIT zeileGeschafft(z.LektionText, z.FehlerfreiZahl);
+        m_angenommen.clear();
+        m_feld.setzeText(QString()); // evaluates the empty box, nested
+        Q_EMIT eingabeGeaendert(QString());
         if (z.ZeileNr > Kurs::ZeilenJeLektion)
             Lektionsende();
         else
             NaechsteZeile();
+        return;
+    }
+
+    // The box keeps only what was accepted, composed, with the caret at its end.
+    if (m_feld.text() != m_angenommen) {
+        m_feld.setzeText(m_angenommen); // evaluates again, nested: finds it accepted
+        m_feld.cursorAnsEnde();
+    }
+    Q_EMIT eingabeGeaendert(m_angenommen);
+}
+
+void Uebung::melde(const std::function<void()> &meldung)
+{
+    m_meldungOffen = true;
+    meldung();
+    m_meldungOffen = false;
+    // What reached the box while the message was open is dropped: what was typed before stays.
+    if (m_feld.text() != m_angenommen && m_feld.text() != auswahlaufforderung()) {
+        m_feld.setzeText(m_angenommen);
+        m_feld.cursorAnsEnde();
     }
 }
 
@@ -152,7 +158,7 @@ void Uebung::Lektionsende()
 void Uebung::FELD_KeyDown()
 {
     if (Zeichenkette::anzahl(m_feld.text()) >= Kurs::Hoechstlaenge)
-        Q_EMIT eingabeZuLang();
+        melde([this] { Q_EMIT eingabeZuLang(); });
 }
 
 void Uebung::FehlerTaste_Click()

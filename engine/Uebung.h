@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class Feldzugang;
 
@@ -69,12 +70,13 @@ Q_SIGNALS:
 
 private:
     void Lektionsende();
+    // Asks the learner through a modal message; nothing that reaches the box meanwhile stays.
+    void melde(const std::function<void()> &meldung);
 
     Feldzugang &m_feld;
     Uebungszustand m_zustand;
     QString m_zeile;
-    int m_korrekturen = 0; // corrections under way, see PruefeEingabe
-    bool m_weiterFalsch = false;
-    QString m_naechstErwartet;
-    QString m_naechstGetippt;
+    QString m_angenommen;       // what the box holds as a correct beginning of the line
+    bool m_platzhalter = false; // the box still shows the prompt it opened with
+    bool m_meldungOffen = false;
 };

@@ -14,6 +14,14 @@ qsizetype breiteVor(QStringView text, qsizetype ende)
 
 } // namespace
 
+qsizetype breiteAb(QStringView text, qsizetype stelle)
+{
+    if (stelle + 1 < text.size() && text[stelle].isHighSurrogate() &&
+        text[stelle + 1].isLowSurrogate())
+        return 2;
+    return stelle < text.size() ? 1 : 0;
+}
+
 qsizetype anzahl(QStringView text)
 {
     qsizetype n = 0;

@@ -8,6 +8,9 @@ namespace Zeichenkette {
 
 qsizetype anzahl(QStringView text);
 
+// Length in UTF-16 units of the character that starts at `stelle`: 2 for a surrogate pair.
+qsizetype breiteAb(QStringView text, qsizetype stelle);
+
 // The first `n` characters (all of them when `n` is not smaller than the count).
 QString anfang(QStringView text, qsizetype n);
 

@@ -313,6 +313,10 @@ bool tippen::istAktiv() const
 
 void tippen::setzeAktiv(bool aktiv)
 {
+    // A disabled box would hand the focus to the next button, which the learner's next Space
+    // would click: the window itself takes it until a lesson is chosen.
+    if (!aktiv && FELD->hasFocus())
+        m_client->setFocus(Qt::OtherFocusReason);
     FELD->setEnabled(aktiv);
 }
 

@@ -1,17 +1,158 @@
-// The exercise without widgets: line serving at its edges, and input that the keyboard rarely
-// produces (counters at their limit, characters outside the BMP, decomposed accents).
+// The exercise without widgets: how a change of the input box is judged, line serving at its
+// edges, and input that the keyboard rarely produces (pastes of any length, counters at their
+// limit, characters outside the BMP, decomposed accents, arrivals while a message is open).
 
 #include "Uebungsprobe.h"
+#include "engine/Eingabepruefung.h"
 #include "engine/Zaehler.h"
 #include "lessons/Kurs.h"
 
 #include <QtTest>
+
+using Falsch = Uebungsprobe::Falsch;
 
 class TstUebung : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    // One change of the box against the line "ffff jjjj" (or "eé eé" for the accents); the
+    // columns: what the box held, what it holds now, what stays, the first wrong character as
+    // "expected|typed" (empty: none), whether the line is complete.
+    void pruefung_data()
+    {
+        QTest::addColumn<QString>("zeile");
+        QTest::addColumn<QString>("bisher");
+        QTest::addColumn<QString>("jetzt");
+        QTest::addColumn<QString>("bleibt");
+        QTest::addColumn<QString>("falsch");
+        QTest::addColumn<bool>("vollstaendig");
+        const QString f = QStringLiteral("ffff jjjj");
+        const QString e = QStringLiteral("eé eé");
+        auto zeile = [](const char *name, const QString &z, const char *bisher, const char *jetzt,
+                        const char *bleibt, const char *falsch, bool voll = false) {
+            QTest::newRow(name) << z << QString::fromUtf8(bisher) << QString::fromUtf8(jetzt)
+                                << QString::fromUtf8(bleibt) << QString::fromUtf8(falsch) << voll;
+        };
+        // clang-format off
+        zeile("richtiges Zeichen",          f, "ff", "fff", "fff", "");
+        zeile("falsches Zeichen",           f, "ff", "ffx", "ff", "f|x");
+        zeile("falsches erstes Zeichen",    f, "", "x", "", "f|x");
+        zeile("Leerzeichen falsch",         f, "ffff", "fffff", "ffff", " |f");
+        zeile("Leerzeichen erwartet",       f, "fff", "fff ", "fff", "f| ");
+        zeile("Großbuchstabe falsch",       f, "", "F", "", "f|F");
+        zeile("Rücktaste",                  f, "fff", "ff", "ff", "");
+        zeile("alles gelöscht",             f, "ffff ", "", "", "");
+        zeile("eingefügt: richtig, falsch", f, "", "fffxjj", "fff", "f|x");
+        zeile("eingefügt: falsch zuerst",   f, "f", "fxxxf", "f", "f|x");
+        zeile("eingefügt: Zeilenumbruch",   f, "ff", "ff\rf", "fff", "");
+        zeile("eingefügt: zu lang",         f, "", "ffff jjjjjjjj", "ffff jjjj", "", true);
+        zeile("letztes Zeichen",            f, "ffff jjj", "ffff jjjj", "ffff jjjj", "", true);
+        zeile("davor eingefügt",            f, "fff", "xfff", "fff", "f|x");
+        zeile("davor eingefügt, richtig",   f, "fff", "ffff", "ffff", "");
+        zeile("mitten gelöscht",            f, "ffff jj", "ff jj", "ff", "");
+        zeile("Auswahl ersetzt",            f, "ffff jj", "ffx jj", "ff", "f|x");
+        zeile("Akzent mit Buchstabe",       e, "e", "ee\u0301", "eé", "");
+        zeile("Akzent allein",              e, "eé e", "eé e\u0301", "eé e", "e|é");
+        zeile("Akzent auf falschem",        e, "", "a\u0301", "", "e|á");
+        // clang-format on
+        QTest::newRow("Emoji") << f << QStringLiteral("f") << QStringLiteral("f\U0001F600")
+                               << QStringLiteral("f") << QStringLiteral("f|\U0001F600") << false;
+    }
+
+    void pruefung()
+    {
+        QFETCH(QString, zeile);
+        QFETCH(QString, bisher);
+        QFETCH(QString, jetzt);
+        QFETCH(QString, bleibt);
+        QFETCH(QString, falsch);
+        QFETCH(bool, vollstaendig);
+        const Eingabepruefung p = Eingabepruefung::pruefe(bisher, jetzt, zeile);
+        QCOMPARE(p.angenommen, bleibt);
+        QCOMPARE(p.falsch ? p.falsch->erwartet + u'|' + p.falsch->getippt : QString(), falsch);
+        QCOMPARE(p.vollstaendig, vollstaendig);
+    }
+
+    // However much arrives in one change, one message at most; the box keeps the correct part.
+    void einfuegenMeldetEinmal_data()
+    {
+        QTest::addColumn<QString>("eingefuegt");
+        QTest::addColumn<int>("meldungen");
+        QTest::addColumn<QString>("bleibt");
+        QTest::newRow("drei falsche") << QStringLiteral("xyz") << 1 << QStringLiteral("ff");
+        QTest::newRow("falsch, dann richtig")
+            << QStringLiteral("xxxf") << 1 << QStringLiteral("ff");
+        QTest::newRow("80 f") << QString(80, u'f') << 1 << QStringLiteral("ffff");
+        QTest::newRow("ein Megabyte")
+            << QStringLiteral("x").repeated(1 << 20) << 1 << QStringLiteral("ff");
+        QTest::newRow("die ganze Zeile")
+            << Kurs::zeile(1, 1).mid(2) + QStringLiteral("xyz") << 0 << QString();
+    }
+
+    void einfuegenMeldetEinmal()
+    {
+        QFETCH(QString, eingefuegt);
+        QFETCH(int, meldungen);
+        QFETCH(QString, bleibt);
+        Uebungsprobe a;
+        a.starteLektion(1);
+        a.tippeZeile(QStringLiteral("ff"));
+        a.ersetzeFeld(a.feld + eingefuegt);
+        QCOMPARE(a.falsch.size(), meldungen);
+        QCOMPARE(a.uebung.zustand().FehlerZahl, meldungen);
+        QCOMPARE(a.feld, bleibt);
+        QCOMPARE(a.cursor, bleibt.size());
+        QVERIFY2(a.verschachtelung <= 2, qPrintable(QString::number(a.verschachtelung)));
+        if (bleibt.isEmpty())
+            QCOMPARE(a.zeile, Kurs::zeile(1, 2)); // the pasted line was complete
+    }
+
+    // Before any lesson the box shows a prompt; the first key replaces it, as if it were selected,
+    // and is checked against the instruction.
+    void aufforderungWirdErsetzt()
+    {
+        Uebungsprobe a;
+        a.feld = QStringLiteral(" Lektion auswählen");
+        a.uebung.startwerteSetzen();
+        a.uebung.startzeileSetzen();
+        a.tippe(QStringLiteral("W"));
+        QCOMPARE(a.feld, QStringLiteral("W"));
+        QVERIFY(a.falsch.isEmpty());
+        a.tippe(QStringLiteral("x"));
+        QCOMPARE(a.falsch, QList<Falsch>({{QStringLiteral("a"), QStringLiteral("x")}}));
+        QCOMPARE(a.feld, QStringLiteral("W"));
+
+        // A wrong first key: one message, an empty box.
+        Uebungsprobe b;
+        b.feld = QStringLiteral(" Lektion auswählen");
+        b.uebung.startzeileSetzen();
+        b.tippe(QStringLiteral("w"));
+        QCOMPARE(b.falsch, QList<Falsch>({{QStringLiteral("W"), QStringLiteral("w")}}));
+        QCOMPARE(b.feld, QString());
+    }
+
+    // What reaches the box while a message is open (keys typed on, an input method's burst) is
+    // dropped; what was typed before stays, and no second message follows.
+    void waehrendDerMeldungAnkommendes()
+    {
+        Uebungsprobe a;
+        a.starteLektion(1);
+        a.tippeZeile(QStringLiteral("ff"));
+        QObject::connect(&a.uebung, &Uebung::falschesZeichen, [&a] {
+            a.tippe(QStringLiteral("x"));
+            a.ersetzeFeld(a.feld + QStringLiteral("éèà"));
+            a.tippe(QStringLiteral("f"));
+        });
+        a.tippe(QStringLiteral("y"));
+        QCOMPARE(a.falsch, QList<Falsch>({{QStringLiteral("f"), QStringLiteral("y")}}));
+        QCOMPARE(a.feld, QStringLiteral("ff"));
+        QCOMPARE(a.cursor, 2);
+        QCOMPARE(a.uebung.zustand().FehlerZahl, 1);
+        a.tippe(QStringLiteral("f"));
+        QCOMPARE(a.feld, QStringLiteral("fff"));
+    }
+
     void ersteZeile()
     {
         Uebungsprobe a;
@@ -125,29 +266,26 @@ private Q_SLOTS:
         QCOMPARE(a.uebung.zustand().EingabeLaenge, 4);
     }
 
-    // However long a paste, the evaluation never nests deeper than a correction and its check.
-    void langerEingefuegterTextOhneTiefeVerschachtelung()
-    {
-        Uebungsprobe a;
-        a.starteLektion(1);
-        a.tippe(QStringLiteral("ff"));
-        a.ersetzeFeld(QStringLiteral("ff") + QStringLiteral("xy").repeated(5000));
-        QCOMPARE(a.feld, QStringLiteral("ff"));
-        QCOMPARE(a.eingabe, QStringLiteral("ff"));
-        QVERIFY2(a.verschachtelung <= 2, qPrintable(QString::number(a.verschachtelung)));
-    }
-
+    // Only the instruction before the first lesson is longer than the warning length: its
+    // last keys each warn, and still reach the box.
     void zuLangeEingabeWarntBeiJederTaste()
     {
         Uebungsprobe a;
         a.uebung.startzeileSetzen();
-        a.feld = QString(71, QLatin1Char('x'));
-        a.uebung.FELD_KeyDown();
+        const QString anleitung = Uebung::anleitung();
+        a.tippeZeile(anleitung.left(Kurs::Hoechstlaenge));
         QCOMPARE(a.zuLang, 0);
-        a.feld = QString(72, QLatin1Char('x'));
-        a.uebung.FELD_KeyDown();
+        a.tippe(anleitung.mid(Kurs::Hoechstlaenge, 1));
         a.uebung.FELD_KeyDown();
         QCOMPARE(a.zuLang, 2);
+        QCOMPARE(a.feld, anleitung.left(Kurs::Hoechstlaenge + 1));
+
+        // Keys that arrive while the warning is open are dropped; the key that raised it is not.
+        QObject::connect(&a.uebung, &Uebung::eingabeZuLang,
+                         [&a] { a.ersetzeFeld(a.feld + QStringLiteral("xyz")); });
+        a.tippe(anleitung.mid(Kurs::Hoechstlaenge + 1, 1));
+        QCOMPARE(a.feld, anleitung.left(Kurs::Hoechstlaenge + 2));
+        QVERIFY(a.falsch.isEmpty());
     }
 };
 

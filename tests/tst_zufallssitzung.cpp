@@ -17,7 +17,7 @@ private Q_SLOTS:
     {
         const qint64 schritte = qEnvironmentVariableIsSet("FINGALO_SCHRITTE")
                                     ? qEnvironmentVariable("FINGALO_SCHRITTE").toLongLong()
-                                    : 25000;
+                                    : 60000;
         QList<quint64> saaten{1, 2, 3, 4};
         if (qEnvironmentVariableIsSet("FINGALO_SAAT"))
             saaten = {qEnvironmentVariable("FINGALO_SAAT").toULongLong()};

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QUrl>
+#include <functional>
 #include <optional>
 
 // Recording stand-ins for everything the windows ask of the outside world. None of them blocks
@@ -23,10 +24,14 @@ public:
         Symbol symbol;
     };
     QList<Eintrag> eintraege;
+    // Runs while a message is "open": what a learner might do before confirming it.
+    std::function<void()> waehrendDerMeldung;
 
     void zeige(const QString &text, const QString &titel, Symbol symbol) override
     {
         eintraege.append({text, titel, symbol});
+        if (waehrendDerMeldung)
+            waehrendDerMeldung();
     }
 };
 

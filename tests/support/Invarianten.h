@@ -10,6 +10,7 @@ namespace Invarianten {
 
 // The exercise's own state: FELD, whether it takes input, the line on screen and the variables.
 // An empty string when everything holds, otherwise what broke.
+extern const QString Platzhalter; // what FELD shows before the first key
 QString pruefeUebung(const QString &feld, bool feldAktiv, const QString &zeile,
                      const Uebungszustand &zustand);
 
@@ -23,8 +24,5 @@ struct Anzeige
     bool wiederholenSichtbar;
 };
 QString pruefeFenster(const Anzeige &anzeige, bool feldAktiv, const QString &startTitel);
-
-// FELD is a correct beginning of the exercise line (after canonical composition).
-bool istRichtigerAnfang(const QString &feld, const QString &zeile);
 
 } // namespace Invarianten

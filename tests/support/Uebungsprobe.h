@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 // The exercise without a window: FELD as a plain string that, like the real box, reports every
 // change at once and nested, and everything the exercise reports recorded as it came.
@@ -42,6 +43,9 @@ public:
     bool wiederholen = true;
     QString lernTasten;
     QString erklaerung;
+
+    // Runs while a message is "open": what the learner might do before confirming it.
+    std::function<void()> waehrendDerMeldung;
 
     int pruefungen = 0;      // evaluations run
     int verschachtelung = 0; // deepest nesting of evaluations seen

@@ -8,9 +8,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
 #include <random>
 
@@ -71,73 +74,112 @@ void Zufallssitzung::klickeIrgendwas()
         k->click();
 }
 
-QString Zufallssitzung::schritt()
+// Something a learner does to the input box itself: typing, editing, moving the caret.
+void Zufallssitzung::amFeld(int wurf)
 {
     QLineEdit *feld = m_feld;
-    const QString zeile = m_textFeld->text();
-    const bool warRichtig =
-        feld->isEnabled() && Invarianten::istRichtigerAnfang(feld->text(), zeile);
-    const bool cursorAmEnde = feld->cursorPosition() == feld->text().size();
-    bool amEndeGetippt = false;
-    // The fakes record for one step only, so a long session keeps no history.
-    m_probe.umgebung.meldungen.eintraege.clear();
-    m_probe.umgebung.browser.aufrufe.clear();
-    m_probe.umgebung.hilfe.seiten.clear();
-
-    const int wurf = int(m_zufall.bounded(100));
+    ++m_aenderungen;
     if (wurf < 40) {
         // The right next character, the way a learner mostly types.
-        const QString eingabe = Zeichenkette::zusammengesetzt(feld->text());
+        const QString eingabe = feld->text();
+        const QString zeile = m_textFeld->text();
         const qsizetype n = Zeichenkette::anzahl(eingabe);
         const QString naechstes =
             Zeichenkette::anfang(zeile, n + 1).mid(Zeichenkette::anfang(zeile, n).size());
         const QString z = naechstes.isEmpty() ? QStringLiteral("x") : naechstes;
         m_aktion = QStringLiteral("type '%1'").arg(z);
         Tippen::zeichen(feld, z);
-        amEndeGetippt = cursorAmEnde;
-    } else if (wurf < 50) {
+    } else if (wurf < 48) {
         const QString z = zufallsZeichen();
         m_aktion = QStringLiteral("type U+%1").arg(z[0].unicode(), 4, 16, QLatin1Char('0'));
         QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, z, Qt::NoModifier);
-        amEndeGetippt = cursorAmEnde && z != QStringLiteral("\r") && z != QStringLiteral("\n");
-    } else if (wurf < 55) {
-        const QString z(Totetasten[m_zufall.bounded(int(Totetasten.size()))]);
-        m_aktion = QStringLiteral("commit '%1'").arg(z);
-        Tippen::zeichen(feld, z);
-        amEndeGetippt = cursorAmEnde;
-    } else if (wurf < 60) {
-        const int art = int(m_zufall.bounded(20));
-        const int laenge = art == 0  ? int(m_zufall.bounded(2000))
-                           : art < 4 ? int(m_zufall.bounded(200))
-                                     : int(m_zufall.bounded(8));
+    } else if (wurf < 53) {
+        // A burst of input-method commits, as when the learner types on while the program is
+        // busy.
+        const int n = int(m_zufall.bounded(6)) + 1;
+        m_aktion = QStringLiteral("%1 dead-key letters").arg(n);
+        for (int i = 0; i < n; ++i)
+            Tippen::zeichen(feld, QString(Totetasten[m_zufall.bounded(int(Totetasten.size()))]));
+        m_aenderungen += n - 1;
+    } else if (wurf < 58) {
+        const int art = int(m_zufall.bounded(100));
+        const int laenge = art == 0   ? 1 << 20
+                           : art < 5  ? int(m_zufall.bounded(5000))
+                           : art < 30 ? int(m_zufall.bounded(200))
+                                      : int(m_zufall.bounded(8));
         m_aktion = QStringLiteral("paste %1 characters").arg(laenge);
-        if (feld->isEnabled())
-            feld->insert(zufallsText(laenge));
-    } else if (wurf < 65) {
+        QApplication::clipboard()->setText(laenge == 1 << 20 ? QString(laenge, u'x')
+                                                             : zufallsText(laenge));
+        QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
+    } else if (wurf < 61) {
+        m_aktion = QStringLiteral("drop");
+        QMimeData daten;
+        daten.setText(zufallsText(int(m_zufall.bounded(10)) + 1));
+        const QPoint ort(int(m_zufall.bounded(feld->width())), feld->height() / 2);
+        QDragEnterEvent hinein(ort, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(feld, &hinein);
+        QDropEvent ablegen(ort, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(feld, &ablegen);
+    } else if (wurf < 66) {
         m_aktion = QStringLiteral("Backspace");
         QTest::keyClick(feld, Qt::Key_Backspace);
     } else if (wurf < 67) {
         m_aktion = QStringLiteral("Delete");
         QTest::keyClick(feld, Qt::Key_Delete);
-    } else if (wurf < 71) {
-        static constexpr Qt::Key bewegung[] = {Qt::Key_Home, Qt::Key_End, Qt::Key_Left,
-                                               Qt::Key_Right};
-        const Qt::Key taste = bewegung[m_zufall.bounded(4)];
-        m_aktion = QStringLiteral("cursor key %1").arg(int(taste));
-        QTest::keyClick(feld, taste);
     } else if (wurf < 74) {
-        m_aktion = QStringLiteral("type in the middle");
-        if (!feld->text().isEmpty()) {
-            // Where a learner can put the caret: never between the halves of one character.
-            int stelle = int(m_zufall.bounded(int(feld->text().size())));
-            if (stelle > 0 && feld->text()[stelle].isLowSurrogate())
-                --stelle;
-            feld->setCursorPosition(stelle);
+        struct Bewegung
+        {
+            Qt::Key taste;
+            Qt::KeyboardModifiers zusatz;
+        };
+        static constexpr Bewegung bewegungen[] = {
+            {Qt::Key_Home, Qt::NoModifier},      {Qt::Key_End, Qt::NoModifier},
+            {Qt::Key_Left, Qt::NoModifier},      {Qt::Key_Right, Qt::NoModifier},
+            {Qt::Key_Left, Qt::ControlModifier}, {Qt::Key_Home, Qt::ShiftModifier},
+            {Qt::Key_A, Qt::ControlModifier},    {Qt::Key_Z, Qt::ControlModifier},
+            {Qt::Key_PageUp, Qt::NoModifier}};
+        const Bewegung &b = bewegungen[m_zufall.bounded(int(std::size(bewegungen)))];
+        m_aktion = QStringLiteral("key %1 with %2").arg(int(b.taste)).arg(int(b.zusatz));
+        QTest::keyClick(feld, b.taste, b.zusatz);
+    } else if (wurf < 80) {
+        // A click or a drag into the text, then a key.
+        const QPoint von(int(m_zufall.bounded(feld->width())), feld->height() / 2);
+        m_aktion = QStringLiteral("click into the text at %1").arg(von.x());
+        if (m_zufall.bounded(2)) {
+            QTest::mouseClick(feld, Qt::LeftButton, {}, von);
+        } else {
+            QTest::mousePress(feld, Qt::LeftButton, {}, von);
+            QTest::mouseMove(feld, QPoint(int(m_zufall.bounded(feld->width())), von.y()));
+            QTest::mouseRelease(feld, Qt::LeftButton, {}, von);
         }
         Tippen::zeichen(feld, zufallsZeichen());
-    } else if (wurf < 77) {
+    } else {
         m_aktion = QStringLiteral("Enter");
         QTest::keyClick(feld, Qt::Key_Return);
+    }
+}
+
+QString Zufallssitzung::schritt()
+{
+    QLineEdit *feld = m_feld;
+    // The fakes record for one step only, so a long session keeps no history.
+    m_probe.umgebung.meldungen.eintraege.clear();
+    m_probe.umgebung.browser.aufrufe.clear();
+    m_probe.umgebung.hilfe.seiten.clear();
+    m_aenderungen = 0;
+    // Now and then the learner types on while a message is open.
+    m_probe.umgebung.meldungen.waehrendDerMeldung = nullptr;
+    if (m_zufall.bounded(4) == 0)
+        m_probe.umgebung.meldungen.waehrendDerMeldung = [this] {
+            m_probe.umgebung.meldungen.waehrendDerMeldung = nullptr;
+            const QString vorher = m_aktion;
+            amFeld(int(m_zufall.bounded(80)));
+            m_aktion = vorher + QStringLiteral(", then while the message was open: ") + m_aktion;
+        };
+
+    const int wurf = int(m_zufall.bounded(100));
+    if (wurf < 80) {
+        amFeld(int(m_zufall.bounded(84)));
     } else if (wurf < 93) {
         klickeIrgendwas();
     } else if (wurf < 97) {
@@ -161,9 +203,20 @@ QString Zufallssitzung::schritt()
              m_probe.ctrl<QLabel>(QStringLiteral("MeinText"))->text(),
              m_probe.ctrl(QStringLiteral("Wiederholen"))->isVisible()},
             feld->isEnabled(), m_startTitel);
-    if (fehler.isEmpty() && warRichtig && amEndeGetippt && feld->isEnabled() &&
-        !Invarianten::istRichtigerAnfang(feld->text(), m_textFeld->text()))
-        fehler = QStringLiteral("typing at the end left \"%1\" for \"%2\"")
-                     .arg(feld->text(), m_textFeld->text());
+    if (fehler.isEmpty() && feld->isEnabled() &&
+        feld->text() != m_textFeld->text().left(feld->text().size()) &&
+        feld->text() != Invarianten::Platzhalter)
+        fehler =
+            QStringLiteral("FELD \"%1\" shown for \"%2\"").arg(feld->text(), m_textFeld->text());
+    if (fehler.isEmpty() &&
+        (feld->cursorPosition() != feld->text().size() || feld->hasSelectedText()))
+        fehler = QStringLiteral("caret at %1 of %2")
+                     .arg(feld->cursorPosition())
+                     .arg(feld->text().size());
+    // At most one message per change of FELD, and one warning for its key; one more for a click.
+    if (fehler.isEmpty() && m_probe.umgebung.meldungen.eintraege.size() > 2 * m_aenderungen + 1)
+        fehler = QStringLiteral("%1 messages for %2 changes")
+                     .arg(m_probe.umgebung.meldungen.eintraege.size())
+                     .arg(m_aenderungen);
     return fehler;
 }

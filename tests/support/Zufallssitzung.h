@@ -27,6 +27,7 @@ private:
     QString zufallsText(int laenge);
     QString zufallsZeichen();
     void klickeIrgendwas();
+    void amFeld(int wurf);
 
     Hauptfensterprobe &m_probe;
     QLineEdit *m_feld;
@@ -36,4 +37,5 @@ private:
     QList<QAction *> m_menues;
     QString m_startTitel;
     QString m_aktion;
+    int m_aenderungen = 0; // changes sent to FELD in this step
 };

@@ -1,0 +1,271 @@
+// Whatever the learner does with the keyboard, the mouse or the clipboard, the input box holds a
+// correct beginning of the exercise line, the caret stays at its end, and the next key goes there.
+
+#include "Fensterprobe.h"
+#include "Tippen.h"
+#include "engine/Uebung.h"
+#include "lessons/Kurs.h"
+#include "main_window/tippen.h"
+#include "util/QtMeldungen.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QtTest>
+
+namespace {
+
+// Lesson 1, line 4: "fdf jkj fdf jkj …". After "fdf" a blank is due.
+const QString Zeile = QStringLiteral("fdf jkj fdf jkj fdf jkj fdf jkj fdf jkj fdf");
+
+QString meldung(const QString &erwartet, const QString &getippt)
+{
+    return QStringLiteral(
+               "Es sollte das Zeichen {%1} eingegeben werden.\rSie haben das Zeichen {%2} "
+               "eingegeben.\r\rBitte geben Sie das richtige Zeichen ein. Nehmen Sie den "
+               "richtigen Finger und ...\r... vorher mit dem rechten kleinen Finger die "
+               "Eingabetaste betätigen um dieses OK zu bestätigen.")
+        .arg(erwartet, getippt);
+}
+
+void commit(QWidget *w, const QString &text)
+{
+    QInputMethodEvent ereignis;
+    ereignis.setCommitString(text);
+    QApplication::sendEvent(w, &ereignis);
+}
+
+} // namespace
+
+class TstFreieEingabe : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Hauptfensterprobe> p;
+    QLineEdit *feld = nullptr;
+
+    // Lesson 1 at line 4, with "fdf" typed.
+    void zuZeileVier()
+    {
+        p->lektion(1);
+        for (int z = 1; z <= 3; ++z)
+            Tippen::text(feld, Kurs::zeile(1, z));
+        QCOMPARE(p->ctrl<QLabel>(QStringLiteral("TextFeld"))->text(), Zeile);
+        Tippen::text(feld, QStringLiteral("fdf"));
+        QVERIFY(p->meldungen().isEmpty());
+    }
+    void pruefeAmEnde(const QString &text)
+    {
+        QCOMPARE(feld->text(), text);
+        QCOMPARE(feld->cursorPosition(), text.size());
+        QVERIFY(!feld->hasSelectedText());
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        p = std::make_unique<Hauptfensterprobe>();
+        p->zeige();
+        feld = p->feld();
+    }
+    void cleanup() { p.reset(); }
+
+    // Caret keys, word jumps and selections leave the caret at the end: the blank lands there.
+    void cursortasten_data()
+    {
+        QTest::addColumn<int>("taste");
+        QTest::addColumn<int>("zusatz");
+        QTest::newRow("Pos1") << int(Qt::Key_Home) << int(Qt::NoModifier);
+        QTest::newRow("links") << int(Qt::Key_Left) << int(Qt::NoModifier);
+        QTest::newRow("Wort zurück") << int(Qt::Key_Left) << int(Qt::ControlModifier);
+        QTest::newRow("hoch") << int(Qt::Key_Up) << int(Qt::NoModifier);
+        QTest::newRow("Bild hoch") << int(Qt::Key_PageUp) << int(Qt::NoModifier);
+        QTest::newRow("bis Pos1 auswählen") << int(Qt::Key_Home) << int(Qt::ShiftModifier);
+        QTest::newRow("alles auswählen") << int(Qt::Key_A) << int(Qt::ControlModifier);
+    }
+    void cursortasten()
+    {
+        QFETCH(int, taste);
+        QFETCH(int, zusatz);
+        zuZeileVier();
+        QTest::keyClick(feld, Qt::Key(taste), Qt::KeyboardModifiers(zusatz));
+        pruefeAmEnde(QStringLiteral("fdf"));
+        Tippen::text(feld, QStringLiteral(" j"));
+        pruefeAmEnde(QStringLiteral("fdf j"));
+        QVERIFY(p->meldungen().isEmpty());
+        // Backspace at the end still takes the last character back, and is no error.
+        QTest::keyClick(feld, Qt::Key_Backspace);
+        pruefeAmEnde(QStringLiteral("fdf "));
+        QVERIFY(p->meldungen().isEmpty());
+    }
+
+    // A click or a drag into the text selects nothing and leaves the caret at the end.
+    void mausImText()
+    {
+        zuZeileVier();
+        QTest::mouseClick(feld, Qt::LeftButton, {}, QPoint(4, feld->height() / 2));
+        pruefeAmEnde(QStringLiteral("fdf"));
+        QTest::mousePress(feld, Qt::LeftButton, {}, QPoint(4, feld->height() / 2));
+        QTest::mouseMove(feld, QPoint(feld->width() - 4, feld->height() / 2));
+        QTest::mouseRelease(feld, Qt::LeftButton, {}, QPoint(feld->width() - 4, 10));
+        QTest::mouseDClick(feld, Qt::LeftButton, {}, QPoint(10, feld->height() / 2));
+        pruefeAmEnde(QStringLiteral("fdf"));
+        Tippen::text(feld, QStringLiteral(" "));
+        pruefeAmEnde(QStringLiteral("fdf "));
+        QVERIFY(p->meldungen().isEmpty());
+    }
+
+    // Text dropped anywhere into the box is taken as typed at its end.
+    void ziehenUndAblegen()
+    {
+        zuZeileVier();
+        QMimeData daten;
+        daten.setText(QStringLiteral(" jx"));
+        const QPoint ort(4, feld->height() / 2);
+        QDragEnterEvent hinein(ort, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(feld, &hinein);
+        QDropEvent ablegen(ort, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(feld, &ablegen);
+        QCOMPARE(p->meldungen(), QStringList{meldung(QStringLiteral("k"), QStringLiteral("x"))});
+        pruefeAmEnde(QStringLiteral("fdf j"));
+    }
+
+    // Several characters at once are checked from the first: the correct ones stay, one message
+    // names the first wrong one, however long the paste.
+    void einfuegen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("bleibt");
+        QTest::addColumn<QStringList>("meldungen");
+        const QString leer = QStringLiteral(" ");
+        const QString x = QStringLiteral("x");
+        QTest::newRow("drei falsche")
+            << QStringLiteral("xyz") << QStringLiteral("fdf") << QStringList{meldung(leer, x)};
+        QTest::newRow("falsch, dann richtig")
+            << QStringLiteral("xxx ") << QStringLiteral("fdf") << QStringList{meldung(leer, x)};
+        QTest::newRow("richtig, dann falsch") << QStringLiteral(" jkx") << QStringLiteral("fdf jk")
+                                              << QStringList{meldung(QStringLiteral("j"), x)};
+        QTest::newRow("mit Zeilenumbruch")
+            << QStringLiteral(" j\rk\nj") << QStringLiteral("fdf jkj") << QStringList();
+        QTest::newRow("80 Zeichen") << QString(80, u'f') << QStringLiteral("fdf")
+                                    << QStringList{meldung(leer, QStringLiteral("f"))};
+        QTest::newRow("ein Megabyte")
+            << x.repeated(1 << 20) << QStringLiteral("fdf") << QStringList{meldung(leer, x)};
+    }
+    void einfuegen()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, bleibt);
+        QFETCH(QStringList, meldungen);
+        zuZeileVier();
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(p->meldungen(), meldungen);
+        pruefeAmEnde(bleibt);
+        QCOMPARE(p->fenster().uebung().zustand().FehlerZahl, meldungen.size());
+    }
+
+    // Before any lesson the box shows " Lektion auswählen"; the first key replaces it and is
+    // checked against the instruction in the yellow line.
+    void ersteTasteErsetztDieAufforderung()
+    {
+        QCOMPARE(feld->text(), QStringLiteral(" Lektion auswählen"));
+        Tippen::text(feld, QStringLiteral("W"));
+        pruefeAmEnde(QStringLiteral("W"));
+        Tippen::text(feld, QStringLiteral("as hier"));
+        pruefeAmEnde(QStringLiteral("Was hier"));
+        QVERIFY(p->meldungen().isEmpty());
+    }
+    void falscheErsteTaste()
+    {
+        Tippen::text(feld, QStringLiteral("w"));
+        QCOMPARE(p->meldungen(), QStringList{meldung(QStringLiteral("W"), QStringLiteral("w"))});
+        pruefeAmEnde(QString());
+    }
+
+    // Keys and dead-key letters that arrive while the message is open are dropped; what was typed
+    // before stays.
+    void waehrendDerMeldung()
+    {
+        zuZeileVier();
+        p->umgebung.meldungen.waehrendDerMeldung = [this] {
+            p->umgebung.meldungen.waehrendDerMeldung = nullptr;
+            commit(feld, QStringLiteral("é"));
+            Tippen::text(feld, QStringLiteral(" jk"));
+            commit(feld, QStringLiteral("è"));
+        };
+        Tippen::text(feld, QStringLiteral("x"));
+        QCOMPARE(p->meldungen(), QStringList{meldung(QStringLiteral(" "), QStringLiteral("x"))});
+        pruefeAmEnde(QStringLiteral("fdf"));
+        Tippen::text(feld, QStringLiteral(" "));
+        pruefeAmEnde(QStringLiteral("fdf "));
+    }
+
+    // The same with the real message box: while it is open, nothing reaches the box.
+    void waehrendDerEchtenMeldung()
+    {
+        QtMeldungen echte;
+        Testumgebung fakes;
+        Umgebung umgebung{echte, fakes.browser, fakes.hilfe, [] {}};
+        tippen fenster(umgebung);
+        fenster.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        auto *f = fenster.findChild<QLineEdit *>(QStringLiteral("FELD"));
+        fenster.waehleLektion(1);
+        Tippen::text(f, QStringLiteral("ff"));
+
+        QStringList gesehen;
+        QTimer sucher;
+        connect(&sucher, &QTimer::timeout, this, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                gesehen << box->text();
+                commit(f, QStringLiteral("é"));
+                QTest::sendKeyEvent(QTest::Click, f, Qt::Key_F, QStringLiteral("f"),
+                                    Qt::NoModifier);
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        sucher.start(10);
+        Tippen::text(f, QStringLiteral("x"));
+        QCOMPARE(gesehen.size(), 1);
+        QCOMPARE(f->text(), QStringLiteral("ff"));
+    }
+
+    // After the last line the box is disabled; the focus goes to no button, so the learner's next
+    // Space changes nothing.
+    void nachDemLektionsende()
+    {
+        p->lektion(2);
+        Tippen::text(feld, QStringLiteral("x"));
+        auto *fehler = p->ctrl<QAbstractButton>(QStringLiteral("FehlerTaste"));
+        QCOMPARE(fehler->text(), QStringLiteral("F.:  1"));
+        p->meldungen();
+        for (int z = 1; z <= 15; ++z)
+            Tippen::text(feld, Kurs::zeile(2, z));
+        QVERIFY(!feld->isEnabled());
+        QVERIFY(!qobject_cast<QAbstractButton *>(QApplication::focusWidget()));
+        QTest::keyClick(p->fenster().windowHandle(), Qt::Key_Space);
+        QTest::keyClick(p->fenster().windowHandle(), Qt::Key_Return);
+        QCOMPARE(fehler->text(), QStringLiteral("F.:  1"));
+        QCOMPARE(p->fenster().uebung().zustand().FehlerZahl, 1);
+        QVERIFY(p->meldungen().isEmpty());
+    }
+
+    // "TEXT ZU LANG" comes for a letter from a dead key as for any other key.
+    void zuLangAuchMitTotetaste()
+    {
+        Tippen::text(feld, Uebung::anleitung().left(Kurs::Hoechstlaenge));
+        QVERIFY(p->meldungen().isEmpty());
+        commit(feld, QStringLiteral("é"));
+        const QStringList texte = p->meldungen();
+        QCOMPARE(texte.value(0), QStringLiteral("TEXT ZU LANG"));
+        QCOMPARE(texte.size(), 2); // and the letter is wrong there
+    }
+};
+
+QTEST_MAIN(TstFreieEingabe)
+#include "tst_freie_eingabe.moc"
