@@ -193,7 +193,6 @@ private Q_SLOTS:
     {
         zuZeileVier();
         p->umgebung.meldungen.waehrendDerMeldung = [this] {
-            p->umgebung.meldungen.waehrendDerMeldung = nullptr;
             commit(feld, QStringLiteral("é"));
             Tippen::text(feld, QStringLiteral(" jk"));
             commit(feld, QStringLiteral("è"));

@@ -139,11 +139,11 @@ private Q_SLOTS:
         Uebungsprobe a;
         a.starteLektion(1);
         a.tippeZeile(QStringLiteral("ff"));
-        QObject::connect(&a.uebung, &Uebung::falschesZeichen, [&a] {
+        a.waehrendDerMeldung = [&a] {
             a.tippe(QStringLiteral("x"));
             a.ersetzeFeld(a.feld + QStringLiteral("éèà"));
             a.tippe(QStringLiteral("f"));
-        });
+        };
         a.tippe(QStringLiteral("y"));
         QCOMPARE(a.falsch, QList<Falsch>({{QStringLiteral("f"), QStringLiteral("y")}}));
         QCOMPARE(a.feld, QStringLiteral("ff"));
@@ -281,8 +281,7 @@ private Q_SLOTS:
         QCOMPARE(a.feld, anleitung.left(Kurs::Hoechstlaenge + 1));
 
         // Keys that arrive while the warning is open are dropped; the key that raised it is not.
-        QObject::connect(&a.uebung, &Uebung::eingabeZuLang,
-                         [&a] { a.ersetzeFeld(a.feld + QStringLiteral("xyz")); });
+        a.waehrendDerMeldung = [&a] { a.ersetzeFeld(a.feld + QStringLiteral("xyz")); };
         a.tippe(anleitung.mid(Kurs::Hoechstlaenge + 1, 1));
         QCOMPARE(a.feld, anleitung.left(Kurs::Hoechstlaenge + 2));
         QVERIFY(a.falsch.isEmpty());

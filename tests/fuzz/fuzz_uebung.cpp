@@ -103,10 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
             const QString text =
                 QString::fromUtf8(reinterpret_cast<const char *>(daten + i), qsizetype(n));
             i += n;
-            a.waehrendDerMeldung = [&a, text] {
-                a.waehrendDerMeldung = nullptr;
-                a.ersetzeFeld(a.feld + text);
-            };
+            a.waehrendDerMeldung = [&a, text] { a.ersetzeFeld(a.feld + text); };
             break;
         }
         default: {

@@ -10,6 +10,7 @@
 #include <QUrl>
 #include <functional>
 #include <optional>
+#include <utility>
 
 // Recording stand-ins for everything the windows ask of the outside world. None of them blocks
 // or opens anything, so tests can drive the windows without an event loop of their own.
@@ -24,14 +25,14 @@ public:
         Symbol symbol;
     };
     QList<Eintrag> eintraege;
-    // Runs while a message is "open": what a learner might do before confirming it.
+    // Runs once, while the next message is "open": what a learner might do before confirming.
     std::function<void()> waehrendDerMeldung;
 
     void zeige(const QString &text, const QString &titel, Symbol symbol) override
     {
         eintraege.append({text, titel, symbol});
         if (waehrendDerMeldung)
-            waehrendDerMeldung();
+            std::exchange(waehrendDerMeldung, nullptr)();
     }
 };
 

@@ -1,13 +1,18 @@
 #include "Uebungsprobe.h"
 
 #include <algorithm>
+#include <utility>
 
 Uebungsprobe::Uebungsprobe() : uebung(*this)
 {
     QObject::connect(&uebung, &Uebung::falschesZeichen, [this](const QString &e, const QString &g) {
         falsch.append({e, g});
+        naechsteMeldung();
     });
-    QObject::connect(&uebung, &Uebung::eingabeZuLang, [this] { ++zuLang; });
+    QObject::connect(&uebung, &Uebung::eingabeZuLang, [this] {
+        ++zuLang;
+        naechsteMeldung();
+    });
     QObject::connect(&uebung, &Uebung::zeileGezeigt, [this](const QString &z) { zeile = z; });
     QObject::connect(&uebung, &Uebung::positionGeaendert, [this](int l, qint16 z) {
         lektion = l;
@@ -28,6 +33,14 @@ Uebungsprobe::Uebungsprobe() : uebung(*this)
                          lernTasten = tasten;
                          erklaerung = text;
                      });
+}
+
+void Uebungsprobe::naechsteMeldung()
+{
+    if (!waehrendDerMeldung)
+        return;
+    const std::function<void()> einmal = std::exchange(waehrendDerMeldung, nullptr);
+    einmal();
 }
 
 void Uebungsprobe::starteLektion(int nummer)

@@ -44,7 +44,7 @@ public:
     QString lernTasten;
     QString erklaerung;
 
-    // Runs while a message is "open": what the learner might do before confirming it.
+    // Runs once, while the next message is "open": what the learner might do before confirming.
     std::function<void()> waehrendDerMeldung;
 
     int pruefungen = 0;      // evaluations run
@@ -67,5 +67,7 @@ public:
     void gibFokus() override { fokus = true; }
 
 private:
+    void naechsteMeldung();
+
     int m_tiefe = 0;
 };

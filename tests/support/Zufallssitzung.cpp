@@ -171,7 +171,6 @@ QString Zufallssitzung::schritt()
     m_probe.umgebung.meldungen.waehrendDerMeldung = nullptr;
     if (m_zufall.bounded(4) == 0)
         m_probe.umgebung.meldungen.waehrendDerMeldung = [this] {
-            m_probe.umgebung.meldungen.waehrendDerMeldung = nullptr;
             const QString vorher = m_aktion;
             amFeld(int(m_zufall.bounded(80)));
             m_aktion = vorher + QStringLiteral(", then while the message was open: ") + m_aktion;
