@@ -1,6 +1,7 @@
 #include "app/AStart.h"
 
 #include "main_window/tippen.h"
+#include "util/Anwendung.h"
 #include "util/Bauteile.h"
 #include "util/Bilder.h"
 #include "util/Bildschirmzeiger.h"
@@ -10,6 +11,7 @@
 #include "util/SvgBild.h"
 #include "util/Zentriere.h"
 
+#include <QAccessibleWidget>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +22,14 @@ namespace {
 
 constexpr QRgb Marineblau = bgr(0x00800000);
 
+// A plain top-level widget would be exposed as a mere filler; the start window is a window.
+QAccessibleInterface *zugang(const QString &klasse, QObject *objekt)
+{
+    if (klasse == u"AStart")
+        return new QAccessibleWidget(static_cast<QWidget *>(objekt), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 AStart::AStart(Umgebung &umgebung, QWidget *parent)
@@ -28,6 +38,11 @@ AStart::AStart(Umgebung &umgebung, QWidget *parent)
       m_umgebung(umgebung)
 {
     bilderBereitstellen();
+    static const bool zugangEingerichtet = [] {
+        QAccessible::installFactory(zugang);
+        return true;
+    }();
+    Q_UNUSED(zugangEingerichtet)
     setObjectName(QStringLiteral("AStart"));
     setWindowTitle(QString());
     setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol_start.svg")));
@@ -124,21 +139,21 @@ void AStart::baueSteuerelemente()
 
 void AStart::benenneFuerScreenreader()
 {
-    setAccessibleName(QStringLiteral("10-Finger Fingalo: Willkommen"));
-    for (Formelement *linie : Shape1) {
+    // The window has no caption; a listener still hears whose window it is.
+    setAccessibleName(Anwendung::titel());
+    setAccessibleDescription(QStringLiteral("Willkommen"));
+    for (Formelement *linie : Shape1)
         linie->setAccessibleName(QStringLiteral("Trennlinie"));
-    }
-    Label4->setAccessibleName(QStringLiteral("Begrüßung"));
-    Label1->setAccessibleName(QStringLiteral("Über das Programm"));
-    Label5->setAccessibleName(QStringLiteral("Warum zehn Finger"));
-    Label6->setAccessibleName(QStringLiteral("Herausgeber"));
-    Label2->setAccessibleName(QStringLiteral("Programmname"));
+    // The texts are read as they stand; what each is goes into its description.
+    Label4->setAccessibleDescription(QStringLiteral("Begrüßung"));
+    Label1->setAccessibleDescription(QStringLiteral("Über das Programm"));
+    Label5->setAccessibleDescription(QStringLiteral("Warum zehn Finger"));
+    Label6->setAccessibleDescription(QStringLiteral("Herausgeber"));
+    Label2->setAccessibleDescription(QStringLiteral("Programmname und Version"));
     Image2->setAccessibleName(QStringLiteral("Titelbild"));
     Image2->setAccessibleDescription(
         QStringLiteral("Eine Hand hält eine Computertastatur über einen Brief, darüber der Titel"));
-    Command1->setAccessibleName(QStringLiteral("Starten"));
     Command1->setAccessibleDescription(QStringLiteral("Öffnet das Übungsfenster"));
-    Command2->setAccessibleName(QStringLiteral("Verlassen"));
     Command2->setAccessibleDescription(QStringLiteral("Beendet das Programm, ohne zu starten"));
 }
 

@@ -1,5 +1,7 @@
 #include "main_window/Eingabefeld.h"
 
+#include "main_window/EingabefeldZugang.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QClipboard>
@@ -86,6 +88,7 @@ private:
 
 Eingabefeld::Eingabefeld(const QString &anfang, QWidget *parent) : QLineEdit(anfang, parent)
 {
+    EingabefeldZugang::einrichten();
     if (QGuiApplication::platformName() == u"xcb")
         m_beobachter = std::make_unique<Tastenbeobachter>(*this);
     // Whatever moves the caret or selects (an input method, the context menu's "select all"),

@@ -6,6 +6,7 @@
 #include "keyboard/Finger.h"
 #include "keyboard/Tastenmarkierung.h"
 #include "lessons/Kurs.h"
+#include "main_window/Ansage.h"
 #include "main_window/Eingabefeld.h"
 #include "main_window/KlickLabel.h"
 #include "util/Anwendung.h"
@@ -77,6 +78,7 @@ tippen::tippen(Umgebung &umgebung, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     baueOberenBereich();
+    m_ansage = new Ansage(m_client);
     baueTastatur();
     baueMenues();
     setzeFokusfolge();
@@ -130,10 +132,24 @@ void tippen::verbindeUebung()
                 MarkiereLernTasten(lernTasten);
                 Text->setText(Anwendung::anzeigetext(erklaerung));
             });
-    connect(&m_uebung, &Uebung::zeileGezeigt, TextFeld, &QLabel::setText);
+    connect(&m_uebung, &Uebung::zeileGezeigt, this, [this](const QString &zeile) {
+        TextFeld->setText(zeile);
+        beschreibeFeld();
+        // While the focus stays in FELD a listener hears the new line only when it is announced.
+        if (!m_uebung.zustand().LektionText.isEmpty())
+            sage(m_ansageVorspann.isEmpty() ? position() + QStringLiteral(": ") + zeile
+                                            : m_ansageVorspann +
+                                                  QStringLiteral(" Zeile %1 von %2: ")
+                                                      .arg(m_zeileAufSchirm)
+                                                      .arg(Kurs::ZeilenJeLektion) +
+                                                  zeile);
+        m_ansageVorspann.clear();
+    });
     connect(&m_uebung, &Uebung::positionGeaendert, this, [this](int lektion, qint16 zeile) {
         FelD2->setText(QStringLiteral("Lekt.: %1, Zeile: ").arg(lektion) +
                        Zaehler::mitVorzeichen(zeile));
+        m_lektionAufSchirm = lektion;
+        m_zeileAufSchirm = zeile;
     });
     connect(&m_uebung, &Uebung::eingabeGeaendert, this,
             [this](const QString &eingabe) { MeinText->setText(QLatin1Char('_') + eingabe); });
@@ -151,10 +167,15 @@ void tippen::verbindeUebung()
     connect(&m_uebung, &Uebung::zeileGeschafft, this,
             [this](const QString &lektionText, qint16 fehlerfrei) {
                 setWindowTitle(fortschrittstitel(lektionText, fehlerfrei));
+                m_ansageVorspann = windowTitle();
             });
     connect(&m_uebung, &Uebung::lektionBeendet, this, [this] {
         TextFeld->setText(QStringLiteral("Lektion beendet"));
         Text->setText(Anwendung::anzeigetext(QStringLiteral("\r\r--- NEUE LEKTION WÄHLEN ---")));
+        beschreibeFeld();
+        sage((m_ansageVorspann.isEmpty() ? QString() : m_ansageVorspann + u' ') +
+             QStringLiteral("Lektion beendet. Bitte eine neue Lektion wählen."));
+        m_ansageVorspann.clear();
     });
     connect(&m_uebung, &Uebung::wiederholenMoeglich, Wiederholen, &QWidget::setVisible);
 }
@@ -215,8 +236,10 @@ void tippen::markiere(QStringView tastenCode, Markierung art)
         if (const std::optional<Taste> t = Tastatur::tasteFuer(c.unicode()))
             setze(taste(*t), *t, true);
     }
-    for (Formelement *marker : DieFinger)
-        marker->setVisible(false);
+    for (int i = 0; i < Fingerfuehrung::AnzahlMarker; ++i) {
+        DieFinger[i]->setVisible(false);
+        beschreibeMarker(i);
+    }
 }
 
 void tippen::MarkiereLernTasten(QStringView tastenCode)
@@ -240,6 +263,8 @@ void tippen::Finger_Click(int index)
     DieFinger[f.roterMarker]->setzeFuellfarbe(QColor(bgr(0x000000FF)));
     DieFinger[f.gelberMarker]->setVisible(true);
     DieFinger[f.gelberMarker]->setzeFuellfarbe(QColor(bgr(0x0000FFFF)));
+    beschreibeMarker(f.roterMarker);
+    beschreibeMarker(f.gelberMarker);
 }
 
 void tippen::ZeigeTasten_Click(int index)

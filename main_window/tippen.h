@@ -14,6 +14,7 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
+class Ansage;
 class Eingabefeld;
 class Formelement;
 class KlickLabel;
@@ -72,6 +73,13 @@ private:
     void markiere(QStringView tastenCode, Markierung art);
     void meldung(const QString &text);
 
+    // For screen readers.
+    void beschreibeTaste(std::size_t i);
+    void beschreibeMarker(int i);
+    void beschreibeFeld();
+    QString position() const;
+    void sage(const QString &text);
+
     // Feldzugang: the exercise's hold on FELD.
     QString text() const override;
     void setzeText(const QString &text) override;
@@ -84,7 +92,11 @@ private:
     Uebung m_uebung;
     QFrame *m_rand = nullptr;
     QWidget *m_client = nullptr;
+    Ansage *m_ansage = nullptr;
     bool m_geladen = false;
+    int m_lektionAufSchirm = 0; // lesson and line of the line on screen
+    int m_zeileAufSchirm = 0;
+    QString m_ansageVorspann; // what a completed line has to say before the next one
 
     // Controls, named and indexed as the handlers address them.
     QLabel *TextFeld = nullptr;

@@ -1,5 +1,6 @@
 #include "util/Knopf.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -7,6 +8,13 @@
 Knopf::Knopf(QColor hintergrund, QWidget *parent) : QPushButton(parent), m_hintergrund(hintergrund)
 {
     setAutoDefault(false);
+}
+
+void Knopf::changeEvent(QEvent *event)
+{
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        Q_EMIT schriftGeaendert();
 }
 
 void Knopf::paintEvent(QPaintEvent *)

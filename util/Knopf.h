@@ -13,8 +13,13 @@ public:
 
     QColor hintergrund() const { return m_hintergrund; }
 
+Q_SIGNALS:
+    // The font changed: marking on the on-screen keyboard lives in it.
+    void schriftGeaendert();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QColor m_hintergrund;
