@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
-# The real program on a real X desktop: an X server with the German layout, a private session bus,
-# the accessibility bus and a screen reader that listens. scripts/desktop_test.py then takes a lesson
-# as a learner does and reads back what a screen reader gets. Every process started here is ended
-# by its id when the script ends, also on failure or interruption.
+# The real program on a real X desktop: an X server with the German layout, a private session
+# bus, the accessibility bus and a screen reader that listens. scripts/desktop/learner.py then
+# takes lessons as a learner does and reads back what a screen reader gets. Every process started
+# here is ended by its id when the script ends, also on failure or interruption.
 # Usage: scripts/desktop-test.sh [build folder]   (artifacts go to <build folder>/desktop-test)
 set -euo pipefail
+# The accessibility registry daemonises itself; as a subreaper this script becomes its parent
+# instead of init, so it can end and reap every process of the run.
+if [ -z "${FINGALO_DESKTOP_SUBREAPER:-}" ]; then
+    export FINGALO_DESKTOP_SUBREAPER=1
+    exec /usr/bin/python3 -c 'import ctypes, os, sys
+ctypes.CDLL(None).prctl(36, 1, 0, 0, 0)  # PR_SET_CHILD_SUBREAPER, kept across exec
+os.execv("/bin/bash", ["bash", *sys.argv[1:]])' "$0" "$@"
+fi
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
 out=$build/desktop-test
@@ -19,7 +27,7 @@ pids=() # in start order; ended in reverse order
 ende() {
     local status=$?
     trap - EXIT INT TERM HUP
-    # The driver lists the processes it started itself (the program), in case it could not end them.
+    # The driver lists what it started itself (the program), in case it could not end it.
     local all=("${pids[@]}")
     if [ -s "$work/pids" ]; then mapfile -t -O "${#all[@]}" all < "$work/pids"; fi
     local i pid
@@ -29,8 +37,8 @@ ende() {
         kill -TERM "$pid" 2>/dev/null || true
         for _ in $(seq 40); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
         kill -0 "$pid" 2>/dev/null && kill -KILL "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
     done
-    wait 2>/dev/null || true
     local stray=()
     for pid in "${all[@]}"; do
         if [ -r "/proc/$pid/stat" ] && [ "$(awk '{print $3}' "/proc/$pid/stat")" != Z ]; then
@@ -69,12 +77,16 @@ export XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
 export XDG_CACHE_HOME=$work/home/.cache
 
 # X server on the first free display; it writes the number it took to fd 3 once it accepts clients.
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$out/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" \
+    >"$out/xvfb.log" 2>&1 &
 pids+=($!)
 warte 10 "X server" test -s "$work/display"
 export DISPLAY=:$(head -n1 "$work/display")
 setxkbmap de
-setxkbmap -query | grep -q '^layout: *de$' || { echo "FAIL  set-up: German layout not set" >&2; exit 1; }
+if ! setxkbmap -query | grep -q '^layout: *de$'; then
+    echo "FAIL  set-up: German layout not set" >&2
+    exit 1
+fi
 
 # Private session bus, then the accessibility bus and its registry on it.
 dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$work/bus" >"$out/dbus.log" 2>&1 &
@@ -85,10 +97,18 @@ export DBUS_SESSION_BUS_ADDRESS
 /usr/libexec/at-spi-bus-launcher --launch-immediately >"$out/at-spi.log" 2>&1 &
 pids+=($!)
 a11y_adresse() {
-    dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress
+    dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress
 }
 warte 10 "accessibility bus" a11y_adresse
 a11y=$(a11y_adresse | tr -d ' ')
+merke_bus_pid() { # adds the process that owns a name on the accessibility bus to the list
+    local pid
+    pid=$(dbus-send --bus="$a11y" --print-reply=literal --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.GetConnectionUnixProcessID "string:$1" | awk '{print $NF}') || true
+    if [ -n "$pid" ]; then pids+=("$pid"); fi
+}
+merke_bus_pid org.freedesktop.DBus
 
 # The screen reader, headless: speech on but no synthesizer, so it only logs what it would say.
 cat >"$work/orca/user-settings.conf" <<'EOF'
@@ -97,15 +117,16 @@ cat >"$work/orca/user-settings.conf" <<'EOF'
  "profiles": {"default": {"profile": ["Default", "default"]}},
  "pronunciations": {}, "keybindings": {}}
 EOF
-/usr/bin/python3 "$here/desktop_orca.py" --debug --debug-file "$out/orca.log" -u "$work/orca" \
-    >"$out/orca-stdout.log" 2>&1 &
+/usr/bin/python3 "$here/desktop/orca_launcher.py" --debug --debug-file "$out/orca.log" \
+    -u "$work/orca" >"$out/orca-stdout.log" 2>&1 &
 pids+=($!)
 warte 20 "screen reader" grep -q "ORCA: Startup complete" "$out/orca.log"
 
-# The registry is started by the accessibility bus, not by us; end it by its id too.
-registry=$(dbus-send --address="$a11y" --print-reply=literal --dest=org.freedesktop.DBus / \
-    org.freedesktop.DBus.GetConnectionUnixProcessID string:org.a11y.atspi.Registry 2>/dev/null |
-    awk '{print $NF}') || true
-if [ -n "${registry:-}" ]; then pids+=("$registry"); fi
+# The registry is started by the accessibility bus when the reader connects: end it by its id too.
+merke_bus_pid org.a11y.atspi.Registry
 
-/usr/bin/python3 "$here/desktop_test.py" --program "$build/fingalo" --out "$out" --pids "$work/pids"
+# In the background, so that a signal reaches the clean-up at once rather than after the run.
+/usr/bin/python3 "$here/desktop/learner.py" --program "$build/fingalo" --out "$out" \
+    --pids "$work/pids" &
+pids+=($!)
+wait $!
