@@ -64,6 +64,7 @@ class Session:
         self.feld = None
         self.errors = None  # FehlerTaste
         self.line_label = None  # TextFeld
+        self.step_marks = []  # (step, offset of the reader's log when it began)
 
     # Helpers ------------------------------------------------------------------------------------
 
@@ -446,6 +447,7 @@ class Session:
         ]
         for index, (name, step) in enumerate(steps):
             print(f"--- {name} (at {time.monotonic() - self.began:.1f} s)", flush=True)
+            self.step_marks.append((name, self.orca.mark()))
             try:
                 step()
             except (Aborted, subprocess.TimeoutExpired) as stop:
@@ -454,16 +456,30 @@ class Session:
                     self.results.fail(later, "not reached")
                 break
 
-    def report_speech(self):
-        said = self.orca.spoken()
-        echoes = sum(1 for s in said if ScreenReader.is_key_echo(s))
-        print(
-            f"--- Orca said ({len(said) - echoes} utterances; {echoes} key echoes left out; "
-            f"{self.orca.bad_content_count()} times 'bad content sent to speak()'):"
+    def transcript(self):
+        """What Orca said, step by step, without the echo of each typed key."""
+        lines, echoes = [], 0
+        marks = [("before the first window", 0)] + self.step_marks
+        for index, (step, since) in enumerate(marks):
+            until = marks[index + 1][1] if index + 1 < len(marks) else None
+            said = self.orca.spoken(since, until)
+            echoes += sum(1 for s in said if ScreenReader.is_key_echo(s))
+            lines.append(f"[{step}]")
+            lines += [
+                "    " + s.replace("\n", "\n    ") for s in said if not ScreenReader.is_key_echo(s)
+            ]
+        header = (
+            f"Orca said ({echoes} key echoes left out; {self.orca.bad_content_count()} times "
+            "'bad content sent to speak()'):"
         )
-        for s in said:
-            if not ScreenReader.is_key_echo(s):
-                print("    " + s.replace("\n", "\n    "))
+        return [header] + lines
+
+    def write_transcript(self, out, show):
+        text = self.transcript()
+        with open(os.path.join(out, "orca-spoken.txt"), "w") as file:
+            file.write("\n".join(text) + "\n")
+        if show:
+            print("--- " + "\n".join(text))
 
     def report_late_keys(self, out):
         """Qt 6.4 waits 100 ms for the reader to see each key; the program logs each wait that ran
@@ -485,14 +501,15 @@ def main():
         session.run()
     except Aborted as stop:
         print(f"FAIL  start of the program: {stop}")
+        print("0 passed, 1 failed")
         return 1
     finally:
         if session is not None:
             session.program.end()
     results = session.results
     session.report_late_keys(args.out)
+    session.write_transcript(args.out, show=results.failed > 0)
     if results.failed:
-        session.report_speech()
         print(f"logs: {args.out}")
     print(f"{results.passed} passed, {results.failed} failed")
     return 1 if results.failed else 0

@@ -18,10 +18,12 @@ class ScreenReader:
     def mark(self):
         return os.path.getsize(self.path) if os.path.exists(self.path) else 0
 
-    def spoken(self, since=0):
+    def spoken(self, since=0, until=None):
+        """The utterances logged between two marks (byte offsets of the log)."""
         with open(self.path, "rb") as log:
             log.seek(since)
-            lines = log.read().decode("utf-8", "replace").split("\n")
+            chunk = log.read() if until is None else log.read(max(0, until - since))
+            lines = chunk.decode("utf-8", "replace").split("\n")
         utterances, current, indent = [], None, ""
         for line in lines:
             start = self.ENTRY.match(line)
