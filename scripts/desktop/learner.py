@@ -16,6 +16,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 from accessibility import Program, descendants, find, focused, names, showing, snapshot, states
 from accessibility import text_of
@@ -90,16 +91,17 @@ class Session:
             text_of(self.feld),
         )
 
-    def announcements(self):
+    def announcements(self, shown_only=True):
+        """Names of the notification objects; the one that announced stays showing."""
         return [
-            acc.name
+            acc.name if shown_only else (acc.name, "showing" if showing(acc) else "hidden")
             for acc in descendants(self.program.app)
-            if acc.getRole() == pyatspi.ROLE_NOTIFICATION and showing(acc)
+            if acc.getRole() == pyatspi.ROLE_NOTIFICATION and (showing(acc) or not shown_only)
         ]
 
     def check_announced(self, what, expected):
         found = wait_for(lambda: expected in self.announcements(), timeout=2)
-        self.results.check(what, expected, expected if found else self.announcements())
+        self.results.check(what, expected, expected if found else self.announcements(False))
 
     def check_spoken(self, what, mark, expected):
         found = self.orca.wait_for_speech(mark, expected)
@@ -450,7 +452,7 @@ class Session:
             self.step_marks.append((name, self.orca.mark()))
             try:
                 step()
-            except (Aborted, subprocess.TimeoutExpired) as stop:
+            except (Aborted, subprocess.TimeoutExpired, GLib.Error) as stop:
                 self.results.fail(name, f"aborted: {stop}")
                 for later, _ in steps[index + 1 :]:
                     self.results.fail(later, "not reached")
@@ -499,7 +501,7 @@ def main():
     try:
         session = Session(args)
         session.run()
-    except Aborted as stop:
+    except (Aborted, GLib.Error) as stop:
         print(f"FAIL  start of the program: {stop}")
         print("0 passed, 1 failed")
         return 1
