@@ -5,21 +5,33 @@ JOBS       ?= $(shell nproc)
 PACKAGES   := g++ cmake make qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins \
               libgl-dev libxkbcommon-dev fonts-liberation \
               desktop-file-utils appstream
+# The desktop test: X server, German layout, session and accessibility buses, screen reader.
+DESKTOP_PACKAGES := xvfb x11-xkb-utils x11-utils xdotool dbus-daemon dbus-bin at-spi2-core \
+              python3-gi python3-pyatspi orca
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-asan bench soak fuzz screenshots package clean
+.PHONY: all deps deps-desktop build run test test-desktop test-asan bench soak fuzz screenshots \
+        package clean
 
 all: build
 
-# Installs only what is missing, so a second run costs one dpkg query.
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
+# Installs only the packages of the list given that are missing, so a second run costs one dpkg
+# query each.
+define install_missing
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null \
 	    | grep -q 'install ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	    echo "Installing: $$missing"; \
 	    $(SUDO) apt-get update -qq && \
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+deps-desktop:
+	$(call install_missing,$(DESKTOP_PACKAGES))
 
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -36,6 +48,11 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The real program on a real X desktop, driven with real keys and read back through the
+# accessibility bus and a screen reader (logs in $(BUILD)/desktop-test).
+test-desktop: build deps-desktop
+	scripts/desktop-test.sh $(BUILD)
 
 # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer, in a build folder of its own.
 test-asan: deps
