@@ -2,11 +2,11 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
-PACKAGES   := g++ cmake make qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-qpa-plugins \
+PACKAGES   := g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libxcb1-dev \
               libgl-dev libxkbcommon-dev fonts-liberation \
               desktop-file-utils appstream
 # The desktop test: X server, German layout, session and accessibility buses, screen reader.
-DESKTOP_PACKAGES := xvfb x11-xkb-utils x11-utils xdotool dbus-daemon dbus-bin at-spi2-core \
+DESKTOP_PACKAGES := xvfb x11-xkb-utils x11-utils xdotool xclip dbus-daemon dbus-bin at-spi2-core \
               python3-gi python3-pyatspi orca
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

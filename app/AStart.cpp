@@ -117,7 +117,7 @@ void AStart::baueSteuerelemente()
                                     "wenigen Wochen finden die Finger ihre Tasten von allein."),
                      {8, 208, 201, 177}, knopftext, fensterschrift);
     Label6 = beschriftung("Label6",
-                          QStringLiteral("Ein Programm vom Fingalo-Team  ·  fingalo.example.org"),
+                          QStringLiteral("Ein Programm vom Fingalo-Team aus Lüneburg  ·  fingalo.example.org"),
                           {0, 376, 633, 25}, QColor(bgr(0x003E6280)), arial(9.75, true));
     Label2 = beschriftung("Label2", QStringLiteral("Version"), {0, 392, 633, 25},
                           QColor(bgr(0x00FF0000)), titel);

@@ -11,7 +11,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("fingalo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("10-Finger Fingalo"));
     QApplication::setApplicationVersion(QStringLiteral(FINGALO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.fingalo.Fingalo"));
     Anwendung::einrichten();

@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
-#include <QList>
 #include <QMimeData>
+#include <vector>
 #include <xcb/xcb.h>
 
 namespace {
@@ -43,47 +43,77 @@ bool meldungOffen()
 
 } // namespace
 
-// On X11 the input method takes dead keys (´ ` ^) before any widget sees them, and turns the
-// letter after one into a commit: the box would never hear those keys go down. This watches the
-// raw key presses meant for the box; a press that reaches it neither as a key event nor as a
-// commit (a dead key) is announced right after it has been handled.
+// On X11 the input method takes a dead key (´ ` ^) before any widget sees it: the box would
+// never hear that key go down. This watches the raw key presses meant for the box and announces
+// those of dead keys itself; every other key reaches the box as a key event or, after a dead
+// key, as the commit it completes, and announces itself there.
 class Eingabefeld::Tastenbeobachter : public QAbstractNativeEventFilter
 {
 public:
     explicit Tastenbeobachter(Eingabefeld &feld) : m_feld(feld)
     {
-        QCoreApplication::instance()->installNativeEventFilter(this);
+        if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+            m_verbindung = x11->connection();
+        if (m_verbindung) {
+            ladeBelegung();
+            QCoreApplication::instance()->installNativeEventFilter(this);
+        }
     }
-    ~Tastenbeobachter() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+    ~Tastenbeobachter() override
+    {
+        if (m_verbindung)
+            QCoreApplication::instance()->removeNativeEventFilter(this);
+    }
 
     bool nativeEventFilter(const QByteArray &art, void *nachricht, qintptr *) override
     {
         if (art != "xcb_generic_event_t")
             return false;
         const auto *ereignis = static_cast<const xcb_generic_event_t *>(nachricht);
-        if ((ereignis->response_type & ~0x80) != XCB_KEY_PRESS || !m_feld.nimmtTastenAn())
-            return false;
-        const quint32 zeit = static_cast<const xcb_key_press_event_t *>(nachricht)->time;
-        m_offen.append(zeit);
-        m_aktuell = zeit;
-        QMetaObject::invokeMethod(
-            &m_feld,
-            [this, zeit] {
-                if (m_offen.removeOne(zeit))
-                    Q_EMIT m_feld.tasteRunter();
-            },
-            Qt::QueuedConnection);
+        const quint8 typ = ereignis->response_type & ~0x80;
+        if (typ == XCB_MAPPING_NOTIFY) {
+            ladeBelegung(); // the layout changed
+        } else if (typ == XCB_KEY_PRESS && m_feld.nimmtTastenAn()) {
+            const auto *taste = static_cast<const xcb_key_press_event_t *>(nachricht);
+            if (istTotetaste(taste->detail, (taste->state & XCB_MOD_MASK_SHIFT) != 0))
+                QMetaObject::invokeMethod(
+                    &m_feld, [this] { Q_EMIT m_feld.tasteRunter(); }, Qt::QueuedConnection);
+        }
         return false;
     }
 
-    // The box heard of the press: as a key event, or as the commit it brought.
-    void gehoert(quint32 zeit) { m_offen.removeOne(zeit); }
-    void commitGehoert() { m_offen.removeOne(m_aktuell); }
-
 private:
+    // The keyboard's symbols per key code, as the X server maps them.
+    void ladeBelegung()
+    {
+        const xcb_setup_t *aufbau = xcb_get_setup(m_verbindung);
+        m_erster = aufbau->min_keycode;
+        const quint8 anzahl = quint8(aufbau->max_keycode - aufbau->min_keycode + 1);
+        xcb_get_keyboard_mapping_reply_t *antwort = xcb_get_keyboard_mapping_reply(
+            m_verbindung, xcb_get_keyboard_mapping(m_verbindung, m_erster, anzahl), nullptr);
+        if (!antwort)
+            return;
+        const xcb_keysym_t *symbole = xcb_get_keyboard_mapping_keysyms(antwort);
+        m_jeTaste = antwort->keysyms_per_keycode;
+        m_symbole.assign(symbole, symbole + xcb_get_keyboard_mapping_keysyms_length(antwort));
+        free(antwort);
+    }
+
+    bool istTotetaste(xcb_keycode_t code, bool umgeschaltet) const
+    {
+        const std::size_t stelle =
+            std::size_t(code - m_erster) * m_jeTaste + (umgeschaltet && m_jeTaste > 1 ? 1 : 0);
+        if (code < m_erster || stelle >= m_symbole.size())
+            return false;
+        // The keysyms of the dead keys, from dead_grave to the last dead accent.
+        return m_symbole[stelle] >= 0xfe50 && m_symbole[stelle] <= 0xfe93;
+    }
+
     Eingabefeld &m_feld;
-    QList<quint32> m_offen; // presses not heard of yet, by their X server time
-    quint32 m_aktuell = 0;  // the press being handled now
+    xcb_connection_t *m_verbindung = nullptr;
+    xcb_keycode_t m_erster = 0;
+    std::size_t m_jeTaste = 0;
+    std::vector<xcb_keysym_t> m_symbole;
 };
 
 Eingabefeld::Eingabefeld(const QString &anfang, QWidget *parent) : QLineEdit(anfang, parent)
@@ -116,8 +146,6 @@ void Eingabefeld::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    if (m_beobachter)
-        m_beobachter->gehoert(quint32(event->timestamp()));
     Q_EMIT tasteRunter();
     if (istEingabetaste(event) || bewegtDenCursor(event)) {
         // Enter confirms the message boxes; in the input box it must not count as a character.
@@ -134,11 +162,8 @@ void Eingabefeld::inputMethodEvent(QInputMethodEvent *event)
         event->accept();
         return;
     }
-    if (!event->commitString().isEmpty()) {
-        if (m_beobachter)
-            m_beobachter->commitGehoert();
+    if (!event->commitString().isEmpty())
         Q_EMIT tasteRunter();
-    }
     end(false);
     QLineEdit::inputMethodEvent(event);
 }

@@ -234,6 +234,33 @@ private Q_SLOTS:
         QCOMPARE(f->text(), QStringLiteral("ff"));
     }
 
+    // The warning holds nothing back: the key that raised it still reaches the box, also when the
+    // warning is the real modal box.
+    void tasteNachDerWarnung()
+    {
+        QtMeldungen echte;
+        Testumgebung fakes;
+        Umgebung umgebung{echte, fakes.browser, fakes.hilfe, [] {}};
+        tippen fenster(umgebung);
+        fenster.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenster));
+        auto *f = fenster.findChild<QLineEdit *>(QStringLiteral("FELD"));
+        const QString anfang = Uebung::anleitung().left(Kurs::Hoechstlaenge);
+        Tippen::text(f, anfang);
+        QStringList gesehen;
+        QTimer sucher;
+        connect(&sucher, &QTimer::timeout, this, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                gesehen << box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        sucher.start(10);
+        QTest::keyClick(f, Qt::Key_Backspace);
+        QCOMPARE(gesehen, QStringList{QStringLiteral("TEXT ZU LANG")});
+        QCOMPARE(f->text(), anfang.chopped(1));
+    }
+
     // After the last line the box is disabled; the focus goes to no button, so the learner's next
     // Space changes nothing.
     void nachDemLektionsende()

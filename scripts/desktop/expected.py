@@ -35,6 +35,7 @@ LESSON_1 = [
     "das all das all lös all lös all das lös das all",
     "das all ölla allö sad las alla dalla öl das all",
 ]
+TOO_LONG = "TEXT ZU LANG"
 LESSON_14_LINE_1 = "eé eé eé eé a1 a1 a1 eé dé fé gé lé té"
 
 

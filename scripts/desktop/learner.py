@@ -44,12 +44,23 @@ from expected import (
     MESSAGE_TITLE,
     START_TEXTS,
     START_WINDOW_NAME,
+    TOO_LONG,
     position,
     progress_title,
     wrong_character_message,
 )
 from screen_reader import ScreenReader
-from xserver import keys, net_wm_name, new_window, type_text, visible_windows, window_gone, xdotool
+from xserver import (
+    click,
+    keys,
+    net_wm_name,
+    new_window,
+    set_selection,
+    type_text,
+    visible_windows,
+    window_gone,
+    xdotool,
+)
 
 
 class Session:
@@ -254,6 +265,111 @@ class Session:
         r.check("TextFeld: name at start", INSTRUCTION, self.line_label.name)
         r.check("TextFeld: description", "Übungszeile", self.line_label.description)
 
+    def wait_for_alert(self, known):
+        wid = new_window(self.program.pid, known)
+        alert = wait_for(self.open_alerts)
+        if not alert:
+            raise Aborted("a window came, but no alert")
+        self.activate(wid, alert[0], "alert")
+        return wid, alert[0]
+
+    def instruction(self):
+        """Before any lesson the box shows a prompt; the first key replaces it, and the learner
+        types the instruction as if it were a line. At 72 characters every key warns, a dead key
+        as much as any other."""
+        r = self.results
+        typed = INSTRUCTION[:72]
+        type_text(typed)
+        r.check(
+            "instruction: the first key replaced the prompt",
+            typed,
+            settle(lambda: text_of(self.feld), typed, WAIT),
+        )
+        r.check("instruction: no alert on the way", [], [acc.name for acc in self.open_alerts()])
+        for key, what in ((["BackSpace"], "Backspace"), (["dead_acute"], "a dead key")):
+            if what == "a dead key":
+                type_text(typed[-1])  # back to 72 characters, below the warning length
+            known = visible_windows(self.program.pid)
+            keys(key)
+            wid, alert = self.wait_for_alert(known)
+            labels = names(alert, pyatspi.ROLE_LABEL)
+            r.check(f"instruction: {what} at 72 characters warns", TOO_LONG,
+                    TOO_LONG if TOO_LONG in labels else labels)
+            keys(["Return"])
+            r.check(f"instruction: Return closes the warning after {what}", True,
+                    window_gone(self.program.pid, wid))
+            self.focus_main()
+            if what == "Backspace":
+                # The warning held nothing back: Backspace took the last character.
+                r.check(
+                    "instruction: the key after the warning still counts",
+                    typed[:-1],
+                    settle(lambda: text_of(self.feld), typed[:-1], WAIT),
+                )
+        # Back below the warning length, confirming what each key raises on the way.
+        for _ in range(4):
+            if len(text_of(self.feld)) < 72:
+                break
+            known = visible_windows(self.program.pid)
+            keys(["BackSpace"])
+            if wait_for(lambda: visible_windows(self.program.pid) - known, timeout=1):
+                keys(["Return"])
+                self.focus_main()
+
+    def free_input(self):
+        """What a learner does besides typing: caret keys and word jumps, clicks into the text,
+        a middle-click paste at the left, and a long paste. FELD keeps a correct beginning, the
+        caret its end; the program keeps answering the screen reader throughout."""
+        r = self.results
+        for combo in (["Home"], ["Left"], ["ctrl+Left"], ["shift+Home"], ["ctrl+a"]):
+            keys(combo)
+        type_text("f")
+        r.check(
+            "free input: caret keys leave the caret at the end",
+            "fff",
+            settle(lambda: text_of(self.feld), "fff", WAIT),
+        )
+        # What a screen reader asks when the caret jumps by words: the word at the end of the text.
+        # (Qt 6.4's own line edit never answers that question.)
+        began = time.monotonic()
+        word = self.feld.queryText().getTextAtOffset(3, pyatspi.TEXT_BOUNDARY_WORD_START)[0]
+        r.check(
+            "free input: the word at the caret is read at once",
+            ("fff", True),
+            (word, time.monotonic() - began < 2),
+        )
+        x, y, width, height = self.feld.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        click(x + 3, y + height // 2, 1)
+        type_text("f")
+        r.check(
+            "free input: a click into the text leaves the caret at the end",
+            "ffff",
+            settle(lambda: text_of(self.feld), "ffff", WAIT),
+        )
+        set_selection(" fff", "primary")
+        click(x + 3, y + height // 2, 2)
+        r.check(
+            "free input: a middle click pastes at the end",
+            "ffff fff",
+            settle(lambda: text_of(self.feld), "ffff fff", WAIT),
+        )
+        set_selection("x" * 100000, "clipboard")
+        known = visible_windows(self.program.pid)
+        keys(["ctrl+v"])
+        wid, alert = self.wait_for_alert(known)
+        message = wrong_character_message("f", "x")
+        labels = names(alert, pyatspi.ROLE_LABEL)
+        r.check("free input: a long paste, one message", message,
+                message if message in labels else labels)
+        keys(["Return"])
+        r.check("free input: Return closes it", True, window_gone(self.program.pid, wid))
+        self.focus_main()
+        r.check(
+            "free input: no second message, FELD as before",
+            ([], "ffff fff"),
+            ([acc.name for acc in self.open_alerts()], text_of(self.feld)),
+        )
+
     def choose_lesson_1(self):
         r = self.results
         mark = self.orca.mark()
@@ -307,7 +423,8 @@ class Session:
 
     def complete_line_1(self):
         mark = self.orca.mark()
-        self.type_line(LESSON_1[0][2:], 1, 1, lambda: text_of(self.feld) == "")
+        done = len(text_of(self.feld))
+        self.type_line(LESSON_1[0][done:], 1, 1, lambda: text_of(self.feld) == "")
         self.check_title("line 1 completed", progress_title(1, 1))
         self.check_line("line 1 completed", 1, 2, LESSON_1[1])
         self.check_announced(
@@ -438,8 +555,10 @@ class Session:
         steps = [
             ("start window", self.start_window),
             ("Starten", self.press_start),
+            ("instruction", self.instruction),
             ("lesson 1", self.choose_lesson_1),
             ("wrong character", self.wrong_character),
+            ("free input", self.free_input),
             ("completed line", self.complete_line_1),
             ("lesson end", self.finish_lesson_1),
             ("lesson 14 with a dead key", self.lesson_14_dead_key),

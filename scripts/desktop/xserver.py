@@ -18,6 +18,18 @@ def type_text(text, delay_ms=20):
     xdotool("type", "--delay", str(delay_ms), text, timeout=60)
 
 
+def set_selection(text, which):
+    """Puts `text` on the X selection `which` ("primary" or "clipboard"); xclip keeps serving it
+    in the background until another program takes the selection."""
+    subprocess.run(["xclip", "-selection", which, "-i"], input=text, text=True, timeout=10)
+
+
+def click(x, y, button):
+    # Not --sync: xdotool would wait forever when the pointer is already there.
+    xdotool("mousemove", str(x), str(y))
+    xdotool("click", str(button))
+
+
 def visible_windows(pid):
     found = xdotool("search", "--onlyvisible", "--pid", str(pid)).stdout.split()
     return {int(w) for w in found}
