@@ -61,31 +61,32 @@ struct Steuerelement
     quint32 schrift;
     bool rand; // a single line around it
     Qt::CursorShape zeiger;
+    bool mittig; // text centred
 };
 
 // clang-format off
 const Steuerelement Oben[] = {
-    {"TextFeld", 16, 8, 841, 31, nullptr, u"  Alles was hier steht muss man \"abtippen\".  ", 14.25, false, 0x00ECFBFD, Knopftext, true, Qt::ArrowCursor},
-    {"MeinText", 16, 40, 841, 33, u"_", u"", 14.25, false, Knopfflaeche, Knopftext, true, Qt::ArrowCursor},
-    {"Bezeichnung1_0", 120, 76.7, 89, 17, u"linke Hand", u"", 12, false, Fensterfarbe, 0x00000000, false, Qt::ArrowCursor},
-    {"Bezeichnung1_1", 664, 76.7, 113, 17, u"rechte Hand", u"", 12, false, Fensterfarbe, 0x00000000, false, Qt::ArrowCursor},
-    {"Bezeichnung1_2", 352, 80, 217, 17, u"Die aktiven Finger", u"", 12, false, Fensterfarbe, 0x00000000, false, Qt::ArrowCursor},
-    {"Finger_3", 24, 96, 66.7, 53.3, u"Kleiner", u"  was macht der kleine Finger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand},
-    {"Finger_2", 96, 96, 66.7, 53.3, u"Ring", u"  was macht der Ringfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand},
-    {"Finger_1", 168, 96, 66.7, 53.3, u"Mittel", u"  was macht der Mittelfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand},
-    {"Finger_0", 240, 96, 66.7, 53.3, u"Zeige", u"  was macht der Zeigefinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand},
-    {"Finger_7", 576, 96, 66.7, 53.3, u"Zeige", u"  was macht der Zeigefinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand},
-    {"Finger_6", 648, 96, 66.7, 53.3, u"Mittel", u"  was macht der Mittelfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand},
-    {"Finger_5", 720, 96, 66.7, 53.3, u"Ring", u"  was macht der Ringfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand},
-    {"Finger_4", 792, 96, 66.7, 53.3, u"Kleiner", u"  was macht der kleine Finger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand},
-    {"ZeigeTasten_0", 24, 152, 193, 41, u"ohne Umschalttaste", u" ohne Umschalttaste ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand},
-    {"ZeigeTasten_1", 24, 192, 193, 41, u"mit Umschalttaste", u" mit Umschalttaste ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand},
-    {"EndE", 224, 152, 121, 41, u"&ENDE", u"  Programm verlassen.  ", 9.75, true, 0x00C0C0FF, Knopftext, false, Zeigehand},
-    {"FehlerTaste", 224, 192, 121, 41, u"Fehler &0", u"  Fehler wieder auf 0 stellen.  ", 12, false, 0x00FFC0C0, Knopftext, false, Zeigehand},
-    {"Wiederholen", 576, 152, 281, 41, u"&Wiederholen", u"Beendete Lektion wiederholen.", 12, false, 0x00FFFFC0, Knopftext, false, Zeigehand},
-    {"FelD2", 576, 197, 281, 39, u"Lektion", u"  Lektion / Zeile  ", 20.25, false, 0x0080FFFF, Fenstertext, true, Qt::ArrowCursor},
-    {"FELD", 24, 240, 833, 37, u" Lektion auswählen", u"", 14.25, true, 0x00FFFFFF, 0x000000FF, false, Qt::IBeamCursor},
-    {"Text", 24, 584, 833, 93, u"TEXT ZUR LEKTION", u"", 12, false, 0x00E0E0E0, 0x00800080, false, Qt::ArrowCursor},
+    {"TextFeld", 16, 8, 841, 31, nullptr, u"  Alles was hier steht muss man \"abtippen\".  ", 14.25, false, 0x00ECFBFD, Knopftext, true, Qt::ArrowCursor, false},
+    {"MeinText", 16, 40, 841, 33, u"_", u"", 14.25, false, Knopfflaeche, Knopftext, true, Qt::ArrowCursor, false},
+    {"Bezeichnung1_0", 120, 76.7, 89, 17, u"linke Hand", u"", 12, false, Fensterfarbe, 0x00000000, false, Qt::ArrowCursor, true},
+    {"Bezeichnung1_1", 664, 76.7, 113, 17, u"rechte Hand", u"", 12, false, Fensterfarbe, 0x00000000, false, Qt::ArrowCursor, true},
+    {"Bezeichnung1_2", 352, 80, 217, 17, u"Die aktiven Finger", u"", 12, false, Fensterfarbe, 0x00000000, false, Qt::ArrowCursor, true},
+    {"Finger_3", 24, 96, 66.7, 53.3, u"Kleiner", u"  was macht der kleine Finger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_2", 96, 96, 66.7, 53.3, u"Ring", u"  was macht der Ringfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_1", 168, 96, 66.7, 53.3, u"Mittel", u"  was macht der Mittelfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_0", 240, 96, 66.7, 53.3, u"Zeige", u"  was macht der Zeigefinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_7", 576, 96, 66.7, 53.3, u"Zeige", u"  was macht der Zeigefinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_6", 648, 96, 66.7, 53.3, u"Mittel", u"  was macht der Mittelfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_5", 720, 96, 66.7, 53.3, u"Ring", u"  was macht der Ringfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_4", 792, 96, 66.7, 53.3, u"Kleiner", u"  was macht der kleine Finger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"ZeigeTasten_0", 24, 152, 193, 41, u"ohne Umschalttaste", u" ohne Umschalttaste ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"ZeigeTasten_1", 24, 192, 193, 41, u"mit Umschalttaste", u" mit Umschalttaste ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"EndE", 224, 152, 121, 41, u"&ENDE", u"  Programm verlassen.  ", 9.75, true, 0x00C0C0FF, Knopftext, false, Zeigehand, false},
+    {"FehlerTaste", 224, 192, 121, 41, u"Fehler &0", u"  Fehler wieder auf 0 stellen.  ", 12, false, 0x00FFC0C0, Knopftext, false, Zeigehand, false},
+    {"Wiederholen", 576, 152, 281, 41, u"&Wiederholen", u"Beendete Lektion wiederholen.", 12, false, 0x00FFFFC0, Knopftext, false, Zeigehand, false},
+    {"FelD2", 576, 197, 281, 39, u"Lektion", u"  Lektion / Zeile  ", 20.25, false, 0x0080FFFF, Fenstertext, true, Qt::ArrowCursor, true},
+    {"FELD", 24, 240, 833, 37, u" Lektion auswählen", u"", 14.25, true, 0x00FFFFFF, 0x000000FF, false, Qt::IBeamCursor, false},
+    {"Text", 24, 584, 833, 93, u"TEXT ZUR LEKTION", u"", 12, false, 0x00E0E0E0, 0x00800080, false, Qt::ArrowCursor, true},
 };
 // clang-format on
 
@@ -185,6 +186,12 @@ private Q_SLOTS:
         const QColor grund = farbe(s.grund);
         QCOMPARE(bild.pixelColor(platz.left() + 4, platz.bottom() - 4), grund);
         pruefeSchrift(bild, platz, grund, farbe(s.schrift));
+        if (s.mittig) {
+            const QRect text = Bildpruefung::umriss(bild, platz.adjusted(3, 3, -3, -3), grund);
+            QVERIFY2(qAbs(text.center().x() - platz.center().x()) <= 2,
+                     qPrintable(
+                         QStringLiteral("text from %1 to %2").arg(text.left()).arg(text.right())));
+        }
         if (s.rand) {
             const QPoint mitte = platz.center();
             const QPoint aussen[] = {{platz.left(), mitte.y()},
