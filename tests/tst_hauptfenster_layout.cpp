@@ -99,11 +99,6 @@ class TstHauptfensterLayout : public QObject
     std::unique_ptr<Hauptfensterprobe> p;
     QImage bild; // the client area, where all design positions are measured
 
-    QWidget *suche(const QString &name) const
-    {
-        return p->feld()->window()->findChild<QWidget *>(name);
-    }
-
     // Text in `schrift` is drawn inside `platz`, over `grund`.
     static void pruefeSchrift(const QImage &bild, const QRect &platz, const QColor &grund,
                               const QColor &schrift)
@@ -125,8 +120,7 @@ private Q_SLOTS:
     void vorDemLaden()
     {
         Hauptfensterprobe neu;
-        auto *textFeld = qobject_cast<QLabel *>(neu.ctrl(QStringLiteral("TextFeld")));
-        QVERIFY(textFeld);
+        auto *textFeld = neu.ctrl<QLabel>(QStringLiteral("TextFeld"));
         QCOMPARE(textFeld->text(), QStringLiteral(" Kleiner 10-Finger Fingalo / Ausgabefeld"));
         neu.zeige();
         QVERIFY(textFeld->text() != QStringLiteral(" Kleiner 10-Finger Fingalo / Ausgabefeld"));
@@ -149,12 +143,12 @@ private Q_SLOTS:
         const QCursor offen = client->cursor();
         QCOMPARE(offen.shape(), Qt::BitmapCursor);
         QCOMPARE(offen.pixmap().size(), QSize(32, 32));
-        const QImage zeigend = suche(QStringLiteral("EndE"))->cursor().pixmap().toImage();
+        const QImage zeigend = p->ctrl(QStringLiteral("EndE"))->cursor().pixmap().toImage();
         QCOMPARE(zeigend.size(), QSize(32, 32));
         QVERIFY(zeigend != offen.pixmap().toImage());
         for (const Steuerelement &s : Oben) {
             if (s.zeiger == Zeigehand)
-                QVERIFY2(suche(QString::fromUtf8(s.name))->cursor().pixmap().toImage() == zeigend,
+                QVERIFY2(p->ctrl(QString::fromUtf8(s.name))->cursor().pixmap().toImage() == zeigend,
                          s.name);
         }
     }
@@ -170,8 +164,7 @@ private Q_SLOTS:
     {
         QFETCH(int, zeile);
         const Steuerelement &s = Oben[zeile];
-        QWidget *w = suche(QString::fromUtf8(s.name));
-        QVERIFY(w);
+        QWidget *w = p->ctrl(QString::fromUtf8(s.name));
         const QRect platz = Sollwerte::pixel(s.links, s.oben, s.breite, s.hoehe);
         QCOMPARE(w->geometry(), platz);
         QVERIFY(w->isVisible());
@@ -224,8 +217,7 @@ private Q_SLOTS:
     {
         QFETCH(int, index);
         QFETCH(QPoint, ort);
-        QWidget *m = suche(QStringLiteral("DieFinger_%1").arg(index));
-        QVERIFY(m);
+        QWidget *m = p->ctrl(QStringLiteral("DieFinger_%1").arg(index));
         QCOMPARE(m->geometry(), QRect(ort, QSize(17, 17)));
         QVERIFY(m->isVisible());
         QCOMPARE(bild.pixelColor(ort + QPoint(8, 8)), bgr(0x00FFFF80));
@@ -239,19 +231,12 @@ private Q_SLOTS:
     void haendeUndTastenfeld()
     {
         // The photograph of the hands, unscaled.
-        QWidget *haende = suche(QStringLiteral("Image1"));
-        QVERIFY(haende);
+        QWidget *haende = p->ctrl(QStringLiteral("Image1"));
         QCOMPARE(haende->geometry(), QRect(360, 112, 202, 133));
-        QSet<QRgb> farben;
-        for (int y = 112; y < 245; y += 3) {
-            for (int x = 360; x < 562; x += 3)
-                farben.insert(bild.pixel(x, y));
-        }
-        QVERIFY2(farben.size() > 100, qPrintable(QString::number(farben.size())));
+        QVERIFY(Bildpruefung::farben(bild, haende->geometry()) > 100);
 
         // The panel behind the keys, with a 2 px outline in window text.
-        QWidget *feld = suche(QStringLiteral("Figur1"));
-        QVERIFY(feld);
+        QWidget *feld = p->ctrl(QStringLiteral("Figur1"));
         QCOMPARE(feld->geometry(), QRect(24, 280, 833, 297));
         const QColor linie = farbe(Fenstertext);
         const QColor flaeche = bgr(Tastenfarbe);
@@ -280,8 +265,7 @@ private Q_SLOTS:
     {
         QFETCH(int, zeile);
         const Sollwerte::TastenPlatz soll = Sollwerte::tastatur().at(zeile);
-        auto *k = qobject_cast<QAbstractButton *>(suche(soll.name));
-        QVERIFY(k);
+        auto *k = p->ctrl<QAbstractButton>(soll.name);
         QCOMPARE(k->geometry(), soll.platz);
         QCOMPARE(k->text(), soll.beschriftung);
         QCOMPARE(QFontInfo(k->font()).family(), QStringLiteral("Liberation Sans"));
@@ -321,7 +305,7 @@ private Q_SLOTS:
     void rechteUmschalttasteBreiter()
     {
         auto breite = [this](const char *name) {
-            const QRect r = suche(QString::fromUtf8(name))->geometry();
+            const QRect r = p->ctrl(QString::fromUtf8(name))->geometry();
             return Bildpruefung::umriss(bild, r.adjusted(4, 4, -4, -4), bgr(Tastenfarbe)).width();
         };
         QVERIFY2(breite("ShiftTaste_1") > breite("ShiftTaste_0"),

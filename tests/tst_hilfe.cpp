@@ -83,16 +83,11 @@ QString boxText(const char *teile)
     return text.join(u'\r');
 }
 
-QWidget *suche(const Hauptfensterprobe &p, const QString &name)
-{
-    return p.feld()->window()->findChild<QWidget *>(name);
-}
-
 // Types every line the exercise shows until the lesson ends.
 void lektionBeenden(Hauptfensterprobe &p, int lektion)
 {
     p.lektion(lektion);
-    auto *zeile = qobject_cast<QLabel *>(p.ctrl(QStringLiteral("TextFeld")));
+    auto *zeile = p.ctrl<QLabel>(QStringLiteral("TextFeld"));
     for (int i = 0; i < 15 && p.feld()->isEnabled(); ++i)
         Tippen::text(p.feld(), zeile->text());
 }
@@ -165,8 +160,7 @@ private Q_SLOTS:
         }
         const QString vorher = p.feld()->text();
         p.meldungen();
-        QWidget *k = suche(p, taste);
-        QVERIFY(k);
+        QWidget *k = p.ctrl(taste);
         QTest::mouseClick(k, Qt::LeftButton);
 
         const auto eintraege = p.umgebung.meldungen.eintraege;

@@ -58,8 +58,6 @@ const Lektion Katalog[] = {
 // Size, bold and underline of one key, as one comparable line.
 QString aussehen(const QWidget *k)
 {
-    if (!k)
-        return QStringLiteral("(missing)");
     const QFont f = k->font();
     return QStringLiteral("%1: %2%3%4%5")
         .arg(k->objectName())
@@ -94,26 +92,22 @@ class TstTastatur : public QObject
 {
     Q_OBJECT
 
-    static QWidget *suche(const Hauptfensterprobe &p, const QString &name)
-    {
-        return p.feld()->window()->findChild<QWidget *>(name);
-    }
     static QStringList gesehen(const Hauptfensterprobe &p)
     {
         QStringList zeilen;
         for (const Sollwerte::CodeTaste &t : Sollwerte::tastenCode())
-            zeilen << aussehen(suche(p, t.name));
+            zeilen << aussehen(p.ctrl(t.name));
         return zeilen;
     }
     static QString text(const Hauptfensterprobe &p, const char *name)
     {
-        return qobject_cast<QLabel *>(suche(p, QString::fromUtf8(name)))->text();
+        return p.ctrl<QLabel>(QString::fromUtf8(name))->text();
     }
     static void pruefeMarker(const Hauptfensterprobe &p, int rot, int gelb)
     {
         const QImage bild = p.feld()->parentWidget()->grab().toImage();
         for (int i = 0; i <= 9; ++i) {
-            QWidget *m = suche(p, QStringLiteral("DieFinger_%1").arg(i));
+            QWidget *m = p.ctrl(QStringLiteral("DieFinger_%1").arg(i));
             const QColor mitte = bild.pixelColor(m->geometry().center());
             if (i == rot || i == gelb) {
                 QVERIFY(m->isVisible());
@@ -148,7 +142,7 @@ private Q_SLOTS:
         // The space bar and the picture keys are no learnt keys.
         for (const QString &fest : {u"LeerTaste_2: 14.25"_s, u"Command1: 18"_s, u"Command2: 18"_s,
                                     u"Command3: 18"_s, u"Command4: 18"_s})
-            QCOMPARE(aussehen(suche(p, fest.section(u": "_s, 0, 0))), fest);
+            QCOMPARE(aussehen(p.ctrl(fest.section(u": "_s, 0, 0))), fest);
         pruefeMarker(p, -1, -1);
     }
 
@@ -168,9 +162,9 @@ private Q_SLOTS:
         Hauptfensterprobe p;
         p.zeige();
         p.lektion(1);
-        QTest::mouseClick(suche(p, QStringLiteral("Finger_%1").arg((finger + 3) % 8)),
+        QTest::mouseClick(p.ctrl(QStringLiteral("Finger_%1").arg((finger + 3) % 8)),
                           Qt::LeftButton);
-        QWidget *knopf = suche(p, QStringLiteral("Finger_%1").arg(finger));
+        QWidget *knopf = p.ctrl(QStringLiteral("Finger_%1").arg(finger));
         QTest::mouseClick(knopf, Qt::LeftButton);
         QCOMPARE(gesehen(p), soll(Katalog[0].gelernt, f.tasten, f.tasten));
         pruefeMarker(p, f.roterMarker, f.gelberMarker);
@@ -183,7 +177,7 @@ private Q_SLOTS:
     {
         Hauptfensterprobe p;
         p.zeige();
-        QTest::mouseClick(suche(p, QStringLiteral("Finger_0")), Qt::LeftButton);
+        QTest::mouseClick(p.ctrl(QStringLiteral("Finger_0")), Qt::LeftButton);
         p.lektion(1);
         QCOMPARE(gesehen(p), soll(Katalog[0].gelernt, Sollwerte::fingerfuehrung().at(0).tasten,
                                   Katalog[0].gelernt));
@@ -223,7 +217,7 @@ private Q_SLOTS:
         Hauptfensterprobe p;
         p.zeige();
         p.lektion(5);
-        QTest::mouseClick(suche(p, QStringLiteral("Finger_1")), Qt::LeftButton);
+        QTest::mouseClick(p.ctrl(QStringLiteral("Finger_1")), Qt::LeftButton);
         const QStringList markierung = gesehen(p);
         QStringList andere;
         for (const Sollwerte::TastenPlatz &t : Sollwerte::tastatur()) {
@@ -234,7 +228,7 @@ private Q_SLOTS:
         }
 
         for (int k : klicks)
-            QTest::mouseClick(suche(p, QStringLiteral("ZeigeTasten_%1").arg(k)), Qt::LeftButton);
+            QTest::mouseClick(p.ctrl(QStringLiteral("ZeigeTasten_%1").arg(k)), Qt::LeftButton);
 
         QStringList sollTexte, gezeigt;
         for (const Zeile &z : tabelle) {
@@ -244,8 +238,7 @@ private Q_SLOTS:
                     QStringLiteral("%1_%2").arg(QString::fromUtf8(z.feld)).arg(z.erster + i);
                 QString s = texte.mid(i, 1);
                 sollTexte << name + QStringLiteral(": ") + s.replace(u'&', QStringLiteral("&&"));
-                gezeigt << name + QStringLiteral(": ") +
-                               qobject_cast<QAbstractButton *>(suche(p, name))->text();
+                gezeigt << name + QStringLiteral(": ") + p.ctrl<QAbstractButton>(name)->text();
             }
         }
         QCOMPARE(gezeigt.size(), 48);
@@ -254,13 +247,12 @@ private Q_SLOTS:
         QStringList andereJetzt;
         for (const QString &a : andere) {
             const QString name = a.section(QStringLiteral(": "), 0, 0);
-            andereJetzt << name + QStringLiteral(": ") +
-                               qobject_cast<QAbstractButton *>(suche(p, name))->text();
+            andereJetzt << name + QStringLiteral(": ") + p.ctrl<QAbstractButton>(name)->text();
         }
         QCOMPARE(andereJetzt, andere);
 
         // The ampersand is drawn once and is no access key.
-        auto *sechs = qobject_cast<QAbstractButton *>(suche(p, QStringLiteral("Zahlentasten_6")));
+        auto *sechs = p.ctrl<QAbstractButton>(QStringLiteral("Zahlentasten_6"));
         QVERIFY(sechs->shortcut().isEmpty());
         if (umgeschaltet) {
             const QRect r = sechs->geometry();

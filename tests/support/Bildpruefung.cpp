@@ -1,5 +1,6 @@
 #include "Bildpruefung.h"
 
+#include <QSet>
 #include <cmath>
 
 namespace Bildpruefung {
@@ -42,6 +43,17 @@ QRect umriss(const QImage &bild, const QRect &bereich, const QColor &grund)
         }
     }
     return u;
+}
+
+int farben(const QImage &bild, const QRect &bereich)
+{
+    const QRect r = bereich & bild.rect();
+    QSet<QRgb> gesehen;
+    for (int y = r.top(); y <= r.bottom(); y += 3) {
+        for (int x = r.left(); x <= r.right(); x += 3)
+            gesehen.insert(bild.pixel(x, y));
+    }
+    return int(gesehen.size());
 }
 
 int anzahl(const QImage &bild, const QRect &bereich, const QColor &farbe)

@@ -17,6 +17,10 @@ qreal deckung(const QImage &bild, const QRect &bereich, const QColor &grund, con
 // there is none.
 QRect umriss(const QImage &bild, const QRect &bereich, const QColor &grund);
 
+// How many colours a picture shows in `bereich`, counted on a 3 px grid: a few for a drawing in
+// flat colours, many for a shaded picture.
+int farben(const QImage &bild, const QRect &bereich);
+
 // How many pixels of `bereich` have exactly this colour.
 int anzahl(const QImage &bild, const QRect &bereich, const QColor &farbe);
 
