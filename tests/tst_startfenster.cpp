@@ -181,10 +181,10 @@ private Q_SLOTS:
         QTest::addColumn<QRect>("platz");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("tooltip");
-        QTest::newRow("Command1") << u"Command1"_s << QRect(240, 424, 161, 33) << u"&Starten"_s
-                                  << u"  PROGRAMMSTART  "_s;
-        QTest::newRow("Command2") << u"Command2"_s << QRect(472, 424, 153, 33) << u"&Verlassen"_s
-                                  << u"  Programm nicht starten  "_s;
+        // clang-format off
+        QTest::newRow("Command1") << u"Command1"_s << QRect(240, 424, 161, 33) << u"&Starten"_s << u"  PROGRAMMSTART  "_s;
+        QTest::newRow("Command2") << u"Command2"_s << QRect(472, 424, 153, 33) << u"&Verlassen"_s << u"  Programm nicht starten  "_s;
+        // clang-format on
     }
 
     void knoepfe()
