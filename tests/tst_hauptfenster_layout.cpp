@@ -1,37 +1,94 @@
-// The main window in its design state: every control where it belongs, looking as it should.
+// The main window as it opens: every control where the design puts it, in its fonts and colours,
+// and drawn so: fill, outline and text colour are read from a grab of the window.
 
-#include "Fakes.h"
-#include "main_window/Eingabefeld.h"
-#include "main_window/KlickLabel.h"
-#include "main_window/Knopf.h"
-#include "main_window/tippen.h"
-#include "util/Formelement.h"
-#include "util/SvgBild.h"
+#include "Bildpruefung.h"
+#include "Fensterprobe.h"
+#include "Sollwerte.h"
 
-#include <QAction>
+#include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QtTest>
+#include <memory>
+
+using Sollwerte::bgr;
 
 namespace {
 
-struct Erwartung
+// System colours, by the codes the design writes them with.
+constexpr quint32 Knopftext = 0x80000012;
+constexpr quint32 Knopfflaeche = 0x8000000F;
+constexpr quint32 Fenstertext = 0x80000008;
+constexpr quint32 Fensterfarbe = 0x00E0E0E0;
+constexpr quint32 Tastenfarbe = 0x00D5ECF2;
+constexpr Qt::CursorShape Zeigehand = Qt::BitmapCursor;
+
+QColor farbe(quint32 wert)
+{
+    const QPalette system = QApplication::palette();
+    switch (wert) {
+    case Knopftext:
+        return system.color(QPalette::ButtonText);
+    case Knopfflaeche:
+        return system.color(QPalette::Button);
+    case Fenstertext:
+        return system.color(QPalette::WindowText);
+    default:
+        return bgr(wert);
+    }
+}
+
+QString beschriftung(const QWidget *w)
+{
+    if (auto *l = qobject_cast<const QLabel *>(w))
+        return l->text();
+    if (auto *b = qobject_cast<const QAbstractButton *>(w))
+        return b->text();
+    if (auto *e = qobject_cast<const QLineEdit *>(w))
+        return e->text();
+    return {};
+}
+
+struct Steuerelement
 {
     const char *name;
-    QRect platz;
-    const char *text;
-    const char *tooltip;
+    double links, oben, breite, hoehe;
+    const char16_t *text; // null: the load handler replaces it
+    const char16_t *tooltip;
     qreal punkte;
     bool fett;
-    QRgb hintergrund; // 0: not sampled
+    quint32 grund; // for transparent labels, the window's colour behind them
+    quint32 schrift;
+    bool rand; // a single line around it
+    Qt::CursorShape zeiger;
+    bool mittig; // text centred
 };
 
-QColor farbeIn(const QImage &bild, QPoint p)
-{
-    return bild.pixelColor(p);
-}
+// clang-format off
+const Steuerelement Oben[] = {
+    {"TextFeld", 16, 8, 841, 31, nullptr, u"  Alles was hier steht muss man \"abtippen\".  ", 14.25, false, 0x00ECFBFD, Knopftext, true, Qt::ArrowCursor, false},
+    {"MeinText", 16, 40, 841, 33, u"_", u"", 14.25, false, Knopfflaeche, Knopftext, true, Qt::ArrowCursor, false},
+    {"Bezeichnung1_0", 120, 76.7, 89, 17, u"linke Hand", u"", 12, false, Fensterfarbe, 0x00000000, false, Qt::ArrowCursor, true},
+    {"Bezeichnung1_1", 664, 76.7, 113, 17, u"rechte Hand", u"", 12, false, Fensterfarbe, 0x00000000, false, Qt::ArrowCursor, true},
+    {"Bezeichnung1_2", 352, 80, 217, 17, u"Die aktiven Finger", u"", 12, false, Fensterfarbe, 0x00000000, false, Qt::ArrowCursor, true},
+    {"Finger_3", 24, 96, 66.7, 53.3, u"Kleiner", u"  was macht der kleine Finger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_2", 96, 96, 66.7, 53.3, u"Ring", u"  was macht der Ringfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_1", 168, 96, 66.7, 53.3, u"Mittel", u"  was macht der Mittelfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_0", 240, 96, 66.7, 53.3, u"Zeige", u"  was macht der Zeigefinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_7", 576, 96, 66.7, 53.3, u"Zeige", u"  was macht der Zeigefinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_6", 648, 96, 66.7, 53.3, u"Mittel", u"  was macht der Mittelfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_5", 720, 96, 66.7, 53.3, u"Ring", u"  was macht der Ringfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_4", 792, 96, 66.7, 53.3, u"Kleiner", u"  was macht der kleine Finger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"ZeigeTasten_0", 24, 152, 193, 41, u"ohne Umschalttaste", u" ohne Umschalttaste ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"ZeigeTasten_1", 24, 192, 193, 41, u"mit Umschalttaste", u" mit Umschalttaste ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"EndE", 224, 152, 121, 41, u"&ENDE", u"  Programm verlassen.  ", 9.75, true, 0x00C0C0FF, Knopftext, false, Zeigehand, false},
+    {"FehlerTaste", 224, 192, 121, 41, u"Fehler &0", u"  Fehler wieder auf 0 stellen.  ", 12, false, 0x00FFC0C0, Knopftext, false, Zeigehand, false},
+    {"Wiederholen", 576, 152, 281, 41, u"&Wiederholen", u"Beendete Lektion wiederholen.", 12, false, 0x00FFFFC0, Knopftext, false, Zeigehand, false},
+    {"FelD2", 576, 197, 281, 39, u"Lektion", u"  Lektion / Zeile  ", 20.25, false, 0x0080FFFF, Fenstertext, true, Qt::ArrowCursor, true},
+    {"FELD", 24, 240, 833, 37, u" Lektion auswählen", u"", 14.25, true, 0x00FFFFFF, 0x000000FF, false, Qt::IBeamCursor, false},
+    {"Text", 24, 584, 833, 93, u"TEXT ZUR LEKTION", u"", 12, false, 0x00E0E0E0, 0x00800080, false, Qt::ArrowCursor, true},
+};
+// clang-format on
 
 } // namespace
 
@@ -39,346 +96,223 @@ class TstHauptfensterLayout : public QObject
 {
     Q_OBJECT
 
-    Testumgebung umgebung;
-    std::unique_ptr<tippen> fenster;
-    QImage bild;
+    std::unique_ptr<Hauptfensterprobe> p;
+    QImage bild; // the client area, where all design positions are measured
 
-    template <typename T = QWidget> T *ctrl(const char *name)
+    // Text in `schrift` is drawn inside `platz`, over `grund`.
+    static void pruefeSchrift(const QImage &bild, const QRect &platz, const QColor &grund,
+                              const QColor &schrift)
     {
-        auto *w = fenster->client()->findChild<T *>(QString::fromUtf8(name));
-        if (!w)
-            qFatal("no control %s", name);
-        return w;
+        const qreal d = Bildpruefung::deckung(bild, platz.adjusted(3, 3, -3, -3), grund, schrift);
+        QVERIFY2(d >= 0.8, qPrintable(QStringLiteral("no text in %1 drawn on %2 (best %3)")
+                                          .arg(schrift.name(), grund.name())
+                                          .arg(d)));
     }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                                  QStringLiteral("Liberation Sans"));
-        fenster = std::make_unique<tippen>(umgebung.umgebung());
-        fenster->Show();
-        QVERIFY(QTest::qWaitForWindowExposed(fenster.get()));
-        bild = fenster->client()->grab().toImage();
+        p = std::make_unique<Hauptfensterprobe>();
+        p->zeige();
+        bild = p->feld()->parentWidget()->grab().toImage();
+    }
+
+    void vorDemLaden()
+    {
+        Hauptfensterprobe neu;
+        auto *textFeld = neu.ctrl<QLabel>(QStringLiteral("TextFeld"));
+        QCOMPARE(textFeld->text(), QStringLiteral(" Kleiner 10-Finger Fingalo / Ausgabefeld"));
+        neu.zeige();
+        QVERIFY(textFeld->text() != QStringLiteral(" Kleiner 10-Finger Fingalo / Ausgabefeld"));
+    }
+
+    void fenster()
+    {
+        QWidget *client = p->feld()->parentWidget();
+        QCOMPARE(client->size(), QSize(869, 683));
+        QCOMPARE(bild.size(), QSize(869, 683));
+        QWidget *fenster = client->window();
+        QCOMPARE(fenster->minimumSize(), fenster->maximumSize()); // the layout has one size only
+        for (QPoint frei : {QPoint(5, 300), QPoint(863, 100), QPoint(5, 680), QPoint(300, 150)})
+            QCOMPARE(bild.pixelColor(frei), bgr(Fensterfarbe));
+        QVERIFY(!fenster->windowIcon().isNull());
+        fenster->activateWindow();
+        QTRY_COMPARE(QApplication::focusWidget(), p->feld());
+
+        // The open hand over the window itself, the pointing hand over the command buttons.
+        const QCursor offen = client->cursor();
+        QCOMPARE(offen.shape(), Qt::BitmapCursor);
+        QCOMPARE(offen.pixmap().size(), QSize(32, 32));
+        const QImage zeigend = p->ctrl(QStringLiteral("EndE"))->cursor().pixmap().toImage();
+        QCOMPARE(zeigend.size(), QSize(32, 32));
+        QVERIFY(zeigend != offen.pixmap().toImage());
+        for (const Steuerelement &s : Oben) {
+            if (s.zeiger == Zeigehand)
+                QVERIFY2(p->ctrl(QString::fromUtf8(s.name))->cursor().pixmap().toImage() == zeigend,
+                         s.name);
+        }
     }
 
     void steuerelemente_data()
     {
         QTest::addColumn<int>("zeile");
-        static const Erwartung tabelle[] = {
-            {"MeinText", {16, 40, 841, 33}, "_", "", 14.25, false, 0},
-            {"Bezeichnung1_0", {120, 77, 89, 17}, "linke Hand", "", 12, false, 0},
-            {"Bezeichnung1_1", {664, 77, 113, 17}, "rechte Hand", "", 12, false, 0},
-            {"Bezeichnung1_2", {352, 80, 217, 17}, "Die aktiven Finger", "", 12, false, 0},
-            {"Finger_3",
-             {24, 96, 67, 53},
-             "Kleiner",
-             "  was macht der kleine Finger.  ",
-             12,
-             false,
-             qRgb(0xC0, 0xFF, 0xC0)},
-            {"Finger_2",
-             {96, 96, 67, 53},
-             "Ring",
-             "  was macht der Ringfinger.  ",
-             12,
-             false,
-             qRgb(0xC0, 0xFF, 0xC0)},
-            {"Finger_1",
-             {168, 96, 67, 53},
-             "Mittel",
-             "  was macht der Mittelfinger.  ",
-             12,
-             false,
-             qRgb(0xC0, 0xFF, 0xC0)},
-            {"Finger_0",
-             {240, 96, 67, 53},
-             "Zeige",
-             "  was macht der Zeigefinger.  ",
-             12,
-             false,
-             qRgb(0xC0, 0xFF, 0xC0)},
-            {"Finger_7",
-             {576, 96, 67, 53},
-             "Zeige",
-             "  was macht der Zeigefinger.  ",
-             12,
-             false,
-             qRgb(0xC0, 0xFF, 0xC0)},
-            {"Finger_6",
-             {648, 96, 67, 53},
-             "Mittel",
-             "  was macht der Mittelfinger.  ",
-             12,
-             false,
-             qRgb(0xC0, 0xFF, 0xC0)},
-            {"Finger_5",
-             {720, 96, 67, 53},
-             "Ring",
-             "  was macht der Ringfinger.  ",
-             12,
-             false,
-             qRgb(0xC0, 0xFF, 0xC0)},
-            {"Finger_4",
-             {792, 96, 67, 53},
-             "Kleiner",
-             "  was macht der kleine Finger.  ",
-             12,
-             false,
-             qRgb(0xC0, 0xFF, 0xC0)},
-            {"ZeigeTasten_0",
-             {24, 152, 193, 41},
-             "ohne Umschalttaste",
-             " ohne Umschalttaste ",
-             12,
-             false,
-             qRgb(0xC0, 0xFF, 0xC0)},
-            {"ZeigeTasten_1",
-             {24, 192, 193, 41},
-             "mit Umschalttaste",
-             " mit Umschalttaste ",
-             12,
-             false,
-             qRgb(0xC0, 0xFF, 0xC0)},
-            {"EndE",
-             {224, 152, 121, 41},
-             "&ENDE",
-             "  Programm verlassen.  ",
-             9.75,
-             true,
-             qRgb(0xFF, 0xC0, 0xC0)},
-            {"FehlerTaste",
-             {224, 192, 121, 41},
-             "Fehler &0",
-             "  Fehler wieder auf 0 stellen.  ",
-             12,
-             false,
-             qRgb(0xC0, 0xC0, 0xFF)},
-            {"Wiederholen",
-             {576, 152, 281, 41},
-             "&Wiederholen",
-             "Beendete Lektion wiederholen.",
-             12,
-             false,
-             qRgb(0xC0, 0xFF, 0xFF)},
-            {"FelD2",
-             {576, 197, 281, 39},
-             "Lektion",
-             "  Lektion / Zeile  ",
-             20.25,
-             false,
-             qRgb(0xFF, 0xFF, 0x80)},
-            {"Text", {24, 584, 833, 93}, "TEXT ZUR LEKTION", "", 12, false, qRgb(0xE0, 0xE0, 0xE0)},
-            {"Command4",
-             {784, 344, 65, 109},
-             "",
-             " Die Eingabetaste: Enter ",
-             18,
-             false,
-             qRgb(0xF2, 0xEC, 0xD5)},
-            {"Rücktaste", {760, 288, 89, 53}, "", "", 18, false, qRgb(0xF2, 0xEC, 0xD5)},
-            {"TabTaste", {32, 344, 69, 53}, "", "", 18, false, qRgb(0xF2, 0xEC, 0xD5)},
-            {"LockTaste", {32, 400, 76, 53}, "", "", 18, false, qRgb(0xF2, 0xEC, 0xD5)},
-            {"ShiftTaste_0", {32, 456, 52, 53}, "", "", 18, false, qRgb(0xF2, 0xEC, 0xD5)},
-            {"ShiftTaste_1", {704, 456, 145, 53}, "", "", 18, false, qRgb(0xF2, 0xEC, 0xD5)},
-            {"Strgtaste_0", {32, 512, 85, 53}, "Strg", "", 14.25, false, qRgb(0xF2, 0xEC, 0xD5)},
-            {"Command1", {120, 512, 53, 53}, "", "", 18, false, qRgb(0xF2, 0xEC, 0xD5)},
-            {"Alttaste", {176, 512, 53, 53}, "Alt", "", 14.25, false, qRgb(0xF2, 0xEC, 0xD5)},
-            {"LeerTaste_2", {232, 512, 332, 53}, "leer", "", 14.25, false, qRgb(0xF2, 0xEC, 0xD5)},
-            {"AltGrTaste", {568, 512, 61, 53}, "Alt Gr", "", 14.25, false, qRgb(0xF2, 0xEC, 0xD5)},
-            {"Command2", {632, 512, 61, 53}, "", "", 18, false, qRgb(0xF2, 0xEC, 0xD5)},
-            {"Command3", {696, 512, 69, 53}, "", "", 18, false, qRgb(0xF2, 0xEC, 0xD5)},
-            {"Strgtaste_1", {768, 512, 80, 53}, "Strg", "", 14.25, false, qRgb(0xF2, 0xEC, 0xD5)},
-        };
-        for (int i = 0; i < int(std::size(tabelle)); ++i)
-            QTest::newRow(tabelle[i].name) << i;
-        m_tabelle = tabelle;
+        for (int i = 0; i < int(std::size(Oben)); ++i)
+            QTest::newRow(Oben[i].name) << i;
     }
 
     void steuerelemente()
     {
         QFETCH(int, zeile);
-        const Erwartung &e = m_tabelle[zeile];
-        QWidget *w = ctrl(e.name);
-        QCOMPARE(w->geometry(), e.platz);
+        const Steuerelement &s = Oben[zeile];
+        QWidget *w = p->ctrl(QString::fromUtf8(s.name));
+        const QRect platz = Sollwerte::pixel(s.links, s.oben, s.breite, s.hoehe);
+        QCOMPARE(w->geometry(), platz);
         QVERIFY(w->isVisible());
-        QCOMPARE(w->font().pointSizeF(), e.punkte);
-        QCOMPARE(w->font().bold(), e.fett);
-        QCOMPARE(w->toolTip(), QString::fromUtf8(e.tooltip));
+        if (s.text)
+            QCOMPARE(beschriftung(w), QString::fromUtf16(s.text));
+        QCOMPARE(w->toolTip(), QString::fromUtf16(s.tooltip));
         QCOMPARE(QFontInfo(w->font()).family(), QStringLiteral("Liberation Sans"));
-        if (auto *l = qobject_cast<QLabel *>(w))
-            QCOMPARE(l->text(), QString::fromUtf8(e.text));
-        if (auto *b = qobject_cast<QAbstractButton *>(w)) {
-            QCOMPARE(b->text(), QString::fromUtf8(e.text));
-            const QByteArray n(e.name);
-            const bool zeigehand = n.startsWith("Finger") || n.startsWith("ZeigeTasten") ||
-                                   n == "EndE" || n == "FehlerTaste" || n == "Wiederholen";
-            QCOMPARE(b->cursor().shape(), zeigehand ? Qt::BitmapCursor : Qt::ArrowCursor);
+        QCOMPARE(QFontInfo(w->font()).pointSizeF(), s.punkte);
+        QCOMPARE(w->font().weight(), s.fett ? QFont::Bold : QFont::Normal);
+        QCOMPARE(w->cursor().shape(), s.zeiger);
+
+        const QColor grund = farbe(s.grund);
+        QCOMPARE(bild.pixelColor(platz.left() + 4, platz.bottom() - 4), grund);
+        pruefeSchrift(bild, platz, grund, farbe(s.schrift));
+        if (s.mittig) {
+            const QRect text = Bildpruefung::umriss(bild, platz.adjusted(3, 3, -3, -3), grund);
+            QVERIFY2(qAbs(text.center().x() - platz.center().x()) <= 2,
+                     qPrintable(
+                         QStringLiteral("text from %1 to %2").arg(text.left()).arg(text.right())));
         }
-        if (e.hintergrund)
-            QCOMPARE(farbeIn(bild, w->geometry().topLeft() + QPoint(5, 5)).rgb(), e.hintergrund);
-    }
-
-    // Character keys: five rows on a 56 px pitch, each array index where the key index scheme puts
-    // it.
-    void zeichentasten()
-    {
-        auto pruefe = [&](const QString &name, int links, int oben, const QString &text) {
-            auto *k = fenster->client()->findChild<QPushButton *>(name);
-            QVERIFY2(k, qPrintable(name));
-            QCOMPARE(k->geometry(), QRect(links, oben, 53, 53));
-            QCOMPARE(k->text(), text);
-            QCOMPARE(k->font().pointSizeF(), 18.0);
-            QVERIFY(!k->font().bold());
-            QCOMPARE(k->cursor().shape(), Qt::ArrowCursor);
-        };
-        const QString buchstaben = QStringLiteral("QWERTZUIOPÜASDFGHJKLÖÄYXCVBNM");
-        for (int i = 0; i <= 10; ++i)
-            pruefe(QStringLiteral("Buchstaben_%1").arg(i), 104 + 56 * i, 344, buchstaben.mid(i, 1));
-        for (int i = 11; i <= 21; ++i)
-            pruefe(QStringLiteral("Buchstaben_%1").arg(i), 112 + 56 * (i - 11), 400,
-                   buchstaben.mid(i, 1));
-        for (int i = 22; i <= 28; ++i)
-            pruefe(QStringLiteral("Buchstaben_%1").arg(i), 144 + 56 * (i - 22), 456,
-                   buchstaben.mid(i, 1));
-        for (int d = 1; d <= 9; ++d)
-            pruefe(QStringLiteral("Zahlentasten_%1").arg(d), 88 + 56 * (d - 1), 288,
-                   QString::number(d));
-        pruefe(QStringLiteral("Zahlentasten_0"), 592, 288, QStringLiteral("0"));
-        const struct
-        {
-            int index, links, oben;
-            const char16_t *text;
-        } zeichen[] = {{0, 648, 288, u"ß"}, {1, 704, 288, u"´"}, {2, 720, 344, u"+"},
-                       {3, 536, 456, u","}, {4, 592, 456, u"."}, {5, 648, 456, u"-"},
-                       {6, 88, 456, u"<"},  {7, 728, 400, u"#"}, {8, 32, 288, u"^"}};
-        for (const auto &z : zeichen)
-            pruefe(QStringLiteral("Zeichentaste_%1").arg(z.index), z.links, z.oben,
-                   QString::fromUtf16(z.text));
-        // The arrays themselves are indexed the same way.
-        QCOMPARE(fenster->Buchstaben[11]->objectName(), QStringLiteral("Buchstaben_11"));
-        QCOMPARE(fenster->LeerTaste[2]->text(), QStringLiteral("leer"));
-        QCOMPARE(fenster->Zeichentaste[8]->text(), QStringLiteral("^"));
-    }
-
-    void enterTasteUeberlapptKeineAndere()
-    {
-        const QRect enter = fenster->Command4->geometry();
-        for (auto *k : fenster->client()->findChildren<QPushButton *>()) {
-            if (k != fenster->Command4)
-                QVERIFY2(!k->geometry().intersects(enter), qPrintable(k->objectName()));
-        }
-    }
-
-    void oberflaeche()
-    {
-        QCOMPARE(fenster->client()->size(), QSize(869, 683));
-        QCOMPARE(fenster->minimumSize(), fenster->maximumSize());
-        QCOMPARE(farbeIn(bild, {5, 300}).rgb(), qRgb(0xE0, 0xE0, 0xE0));
-        QCOMPARE(farbeIn(bild, {30, 290}).rgb(), qRgb(0xF2, 0xEC, 0xD5)); // keyboard panel
-        QCOMPARE(fenster->client()->cursor().shape(), Qt::BitmapCursor);
-        QVERIFY(!fenster->windowIcon().isNull());
-
-        QCOMPARE(fenster->TextFeld->geometry(), QRect(16, 8, 841, 31));
-        QCOMPARE(farbeIn(bild, {18, 10}).rgb(), qRgb(0xFD, 0xFB, 0xEC));
-        QCOMPARE(fenster->TextFeld->toolTip(),
-                 QStringLiteral("  Alles was hier steht muss man \"abtippen\".  "));
-
-        QLineEdit *feld = fenster->FELD;
-        QCOMPARE(feld->geometry(), QRect(24, 240, 833, 37));
-        QCOMPARE(feld->text(), QStringLiteral(" Lektion auswählen"));
-        QVERIFY(feld->font().bold());
-        QCOMPARE(feld->font().pointSizeF(), 14.25);
-        QCOMPARE(feld->palette().color(QPalette::Text), QColor(Qt::red));
-        QCOMPARE(feld->palette().color(QPalette::Base), QColor(Qt::white));
-        QVERIFY(feld->hasFocus());
-
-        for (int i = 0; i <= 9; ++i) {
-            QVERIFY(fenster->DieFinger[i]->isVisible());
-            QCOMPARE(fenster->DieFinger[i]->size(), QSize(17, 17));
-            const QPoint mitte = fenster->DieFinger[i]->geometry().center();
-            QCOMPARE(farbeIn(bild, mitte).rgb(), qRgb(0x80, 0xFF, 0xFF));
-        }
-        QCOMPARE(fenster->Image1->geometry(), QRect(360, 112, 202, 133));
-        QCOMPARE(fenster->Text->palette().color(QPalette::WindowText), QColor(0x80, 0x00, 0x80));
-    }
-
-    void fokusfolge()
-    {
-        QStringList erwartet{QStringLiteral("FELD"), QStringLiteral("FehlerTaste"),
-                             QStringLiteral("EndE")};
-        for (int i = 0; i <= 28; ++i)
-            erwartet << QStringLiteral("Buchstaben_%1").arg(i);
-        for (int d : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0})
-            erwartet << QStringLiteral("Zahlentasten_%1").arg(d);
-        for (int i : {8, 0, 1, 2, 3, 4, 5, 6, 7})
-            erwartet << QStringLiteral("Zeichentaste_%1").arg(i);
-        erwartet << QStringLiteral("Alttaste") << QStringLiteral("Strgtaste_0")
-                 << QStringLiteral("Strgtaste_1") << QStringLiteral("ShiftTaste_0")
-                 << QStringLiteral("ShiftTaste_1") << QStringLiteral("Rücktaste")
-                 << QStringLiteral("LockTaste") << QStringLiteral("LeerTaste_2")
-                 << QStringLiteral("AltGrTaste") << QStringLiteral("TabTaste");
-        for (int i : {0, 1, 2, 3, 7, 4, 5, 6})
-            erwartet << QStringLiteral("Finger_%1").arg(i);
-        erwartet << QStringLiteral("ZeigeTasten_0") << QStringLiteral("ZeigeTasten_1")
-                 << QStringLiteral("Command1") << QStringLiteral("Command2")
-                 << QStringLiteral("Command3") << QStringLiteral("Command4")
-                 << QStringLiteral("Wiederholen");
-        QStringList gefunden;
-        QWidget *w = fenster->FELD;
-        for (int i = 0; i < erwartet.size(); ++i) {
-            gefunden << w->objectName();
-            w = w->nextInFocusChain();
-            while (w && !(w->focusPolicy() & Qt::TabFocus))
-                w = w->nextInFocusChain();
-        }
-        QCOMPARE(gefunden, erwartet);
-    }
-
-    void menues()
-    {
-        auto titel = [](const QList<QAction *> &aktionen) {
-            QStringList t;
-            for (QAction *a : aktionen) {
-                if (a->isVisible())
-                    t << a->text();
+        if (s.rand) {
+            const QPoint mitte = platz.center();
+            const QPoint aussen[] = {{platz.left(), mitte.y()},
+                                     {platz.right(), mitte.y()},
+                                     {mitte.x(), platz.top()},
+                                     {mitte.x(), platz.bottom()}};
+            const QPoint innen[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+            const QColor linie = bild.pixelColor(aussen[0]);
+            QVERIFY(linie != grund && linie != bgr(Fensterfarbe));
+            for (int i = 0; i < 4; ++i) {
+                QCOMPARE(bild.pixelColor(aussen[i]), linie);
+                QCOMPARE(bild.pixelColor(aussen[i] + innen[i]), grund);
             }
-            return t;
-        };
-        QMenuBar *leiste = fenster->menuBar();
-        QCOMPARE(titel(leiste->actions()),
-                 QStringList({QStringLiteral("Programm"), QStringLiteral("Lektionen"),
-                              QStringLiteral("Webseiten"), QStringLiteral("Hilfe")}));
-        QCOMPARE(titel(fenster->mnu_Programm->actions()), QStringList{QStringLiteral("Beenden")});
-        QCOMPARE(titel(fenster->mnu_Lektionen->actions()),
-                 QStringList(
-                     {QStringLiteral("1-10"), QStringLiteral("11-20"), QStringLiteral("21-30")}));
-        QCOMPARE(fenster->mnu_Lektionen->actions().size(), 4);
-        QVERIFY(!fenster->mnu_UebungsT->menuAction()->isVisible());
-        QVERIFY(!fenster->mnu_UebungsT->menuAction()->isEnabled());
-        QCOMPARE(fenster->mnu_UebungsT->title(), QStringLiteral("Übungstexte"));
-        QCOMPARE(fenster->Lektion4[1]->text(), QStringLiteral("Text 1"));
-        QCOMPARE(fenster->Lektion4[3]->text(), QStringLiteral("Text 3"));
-        QCOMPARE(fenster->Lektion1[0]->text(), QStringLiteral("Lek. 01"));
-        QCOMPARE(fenster->Lektion1[9]->text(), QStringLiteral("Lek. 10"));
-        QCOMPARE(fenster->Lektion2[0]->text(), QStringLiteral("Lek. 11"));
-        QCOMPARE(fenster->Lektion3[0]->text(), QStringLiteral("Lekt. 21"));
-        QCOMPARE(fenster->Lektion3[9]->text(), QStringLiteral("Lekt. 30"));
-        QCOMPARE(titel(fenster->mnu_Webseiten->actions()),
-                 QStringList({QStringLiteral("Musik"), QStringLiteral("Kunst"),
-                              QStringLiteral("Spiele"), QStringLiteral("kostenlose Software")}));
-        const QList<int> anzahl{2, 2, 2, 3};
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(fenster->mnu_Webseiten->actions()[i]->menu()->actions().size(), anzahl[i]);
-        QCOMPARE(titel(fenster->mnu_Hilfe->actions()),
-                 QStringList({QStringLiteral("Kurzanleitung"), QStringLiteral("Finger im Bild"),
-                              QStringLiteral("Update?")}));
-        QCOMPARE(titel(fenster->mnu_update->actions()),
-                 QStringList{QStringLiteral("Fingalo Webseite")});
+        }
     }
 
-private:
-    const Erwartung *m_tabelle = nullptr;
+    void fingermarker_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QPoint>("ort");
+        // clang-format off
+        const QPoint orte[] = {{360, 152}, {368, 128}, {384, 112}, {408, 112}, {440, 144}, {464, 144}, {496, 112}, {520, 112}, {532, 128}, {544, 152}};
+        // clang-format on
+        for (int i = 0; i <= 9; ++i)
+            QTest::addRow("DieFinger_%d", i) << i << orte[i];
+    }
+
+    // Light aqua circles with a silver outline, all visible until a lesson or finger is chosen.
+    void fingermarker()
+    {
+        QFETCH(int, index);
+        QFETCH(QPoint, ort);
+        QWidget *m = p->ctrl(QStringLiteral("DieFinger_%1").arg(index));
+        QCOMPARE(m->geometry(), QRect(ort, QSize(17, 17)));
+        QVERIFY(m->isVisible());
+        QCOMPARE(bild.pixelColor(ort + QPoint(8, 8)), bgr(0x00FFFF80));
+        QCOMPARE(bild.pixelColor(ort + QPoint(3, 3)), bgr(0x00FFFF80));
+        // The outline: the top, bottom, left and right of the circle in silver.
+        for (QPoint rand : {QPoint(8, 0), QPoint(8, 16), QPoint(0, 8), QPoint(16, 8)})
+            QVERIFY(Bildpruefung::deckung(bild, QRect(ort + rand, QSize(1, 1)), bgr(0x00FFFF80),
+                                          bgr(0x00C0C0C0)) >= 0.6);
+    }
+
+    void haendeUndTastenfeld()
+    {
+        // The photograph of the hands, unscaled.
+        QWidget *haende = p->ctrl(QStringLiteral("Image1"));
+        QCOMPARE(haende->geometry(), QRect(360, 112, 202, 133));
+        QVERIFY(Bildpruefung::farben(bild, haende->geometry()) > 100);
+
+        // The panel behind the keys, with a 2 px outline in window text.
+        QWidget *feld = p->ctrl(QStringLiteral("Figur1"));
+        QCOMPARE(feld->geometry(), QRect(24, 280, 833, 297));
+        const QColor linie = farbe(Fenstertext);
+        const QColor flaeche = bgr(Tastenfarbe);
+        // Left, right, top and bottom edge, each sampled where no key covers the panel.
+        const QPoint rand[] = {{24, 400}, {856, 300}, {400, 280}, {400, 576}};
+        const QPoint innen[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(bild.pixelColor(rand[i]), linie);
+            QCOMPARE(bild.pixelColor(rand[i] + innen[i]), linie);
+            QCOMPARE(bild.pixelColor(rand[i] + 2 * innen[i]), flaeche);
+            QCOMPARE(bild.pixelColor(rand[i] - innen[i]), bgr(Fensterfarbe));
+        }
+    }
+
+    void tasten_data()
+    {
+        QTest::addColumn<int>("zeile");
+        const auto tasten = Sollwerte::tastatur();
+        QCOMPARE(tasten.size(), 62);
+        for (int i = 0; i < tasten.size(); ++i)
+            QTest::newRow(qPrintable(tasten[i].name)) << i;
+    }
+
+    // Every key in its place with its caption, or a picture centred on the key instead.
+    void tasten()
+    {
+        QFETCH(int, zeile);
+        const Sollwerte::TastenPlatz soll = Sollwerte::tastatur().at(zeile);
+        auto *k = p->ctrl<QAbstractButton>(soll.name);
+        QCOMPARE(k->geometry(), soll.platz);
+        QCOMPARE(k->text(), soll.beschriftung);
+        QCOMPARE(QFontInfo(k->font()).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(QFontInfo(k->font()).pointSizeF(), soll.punkte);
+        QCOMPARE(k->font().weight(), QFont::Normal);
+        QVERIFY(!k->font().underline());
+        QCOMPARE(k->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(k->toolTip(), soll.name == QStringLiteral("Command4")
+                                   ? QStringLiteral(" Die Eingabetaste: Enter ")
+                                   : QString());
+
+        const QColor flaeche = bgr(Tastenfarbe);
+        const QRect r = soll.platz;
+        QCOMPARE(bild.pixelColor(r.left() + 4, r.bottom() - 4), flaeche);
+        if (soll.bild == Sollwerte::Bild::Keins) {
+            pruefeSchrift(bild, r, flaeche, farbe(Knopftext));
+            return;
+        }
+        const QRect b = Bildpruefung::umriss(bild, r.adjusted(4, 4, -4, -4), flaeche);
+        QVERIFY2(b.height() >= 6 && b.height() <= 16 && b.width() >= 19 && b.width() <= 54,
+                 qPrintable(QStringLiteral("picture %1 x %2").arg(b.width()).arg(b.height())));
+        const QPointF versatz = QRectF(b).center() - QRectF(r).center();
+        QVERIFY2(
+            qAbs(versatz.x()) <= 1.5 && qAbs(versatz.y()) <= 1.5,
+            qPrintable(QStringLiteral("off centre by %1, %2").arg(versatz.x()).arg(versatz.y())));
+        const int tastenfarbe = Bildpruefung::anzahl(bild, b, flaeche);
+        if (soll.bild == Sollwerte::Bild::Pfeil) {
+            // A black line drawing, the key's colour showing through around it.
+            QVERIFY(Bildpruefung::deckung(bild, b, flaeche, Qt::black) >= 0.8);
+            QVERIFY(tastenfarbe > b.width() * b.height() / 3);
+        } else {
+            // An opaque picture: the key's colour shows at most in its rounded corners.
+            QVERIFY2(tastenfarbe <= 8, qPrintable(QString::number(tastenfarbe)));
+        }
+    }
+
+    void rechteUmschalttasteBreiter()
+    {
+        auto breite = [this](const char *name) {
+            const QRect r = p->ctrl(QString::fromUtf8(name))->geometry();
+            return Bildpruefung::umriss(bild, r.adjusted(4, 4, -4, -4), bgr(Tastenfarbe)).width();
+        };
+        QVERIFY2(breite("ShiftTaste_1") > breite("ShiftTaste_0"),
+                 qPrintable(QStringLiteral("%1 and %2")
+                                .arg(breite("ShiftTaste_1"))
+                                .arg(breite("ShiftTaste_0"))));
+    }
 };
 
 QTEST_MAIN(TstHauptfensterLayout)

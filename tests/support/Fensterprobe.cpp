@@ -33,6 +33,12 @@ Hauptfensterprobe::Hauptfensterprobe()
     m_fenster = std::make_unique<tippen>(umgebung.umgebung());
 }
 
+Hauptfensterprobe::Hauptfensterprobe(Umgebung &eigene)
+{
+    einmalEinrichten();
+    m_fenster = std::make_unique<tippen>(eigene);
+}
+
 Hauptfensterprobe::~Hauptfensterprobe() = default;
 
 void Hauptfensterprobe::zeige()

@@ -18,6 +18,8 @@ class Hauptfensterprobe
 {
 public:
     Hauptfensterprobe();
+    // With an outside world of the test's choosing, such as the real message boxes.
+    explicit Hauptfensterprobe(Umgebung &eigene);
     ~Hauptfensterprobe();
 
     Testumgebung umgebung;
