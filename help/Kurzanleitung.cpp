@@ -18,18 +18,22 @@ Nach der Wahl sind die Tasten, die du bisher gelernt hast, auf der Tastatur im B
 Tasten zu schauen. Ist die Zeile vollständig und richtig, erscheint sofort die nächste.
 Eine Lektion hat fünfzehn Zeilen; nach der letzten ist sie beendet, und das Eingabefeld wartet
 auf die nächste Lektion.</p>
+<p>Geschrieben wird immer am Ende der Zeile: Pfeiltasten und Mausklicks versetzen die
+Schreibmarke nicht, und die Rücktaste nimmt das letzte Zeichen zurück. Eingefügter Text wird
+Zeichen für Zeichen geprüft, als hättest du ihn getippt.</p>
 <p>Hast du noch keine Lektion gewählt, übst du mit dem Satz, der nach dem Start in der gelben
-Zeile steht. Danach geht es mit Lektion 15 weiter.</p>
+Zeile steht; deine erste Taste ersetzt den Hinweis im Eingabefeld. Danach geht es mit
+Lektion 15 weiter.</p>
 
 <h3>Wenn ein Zeichen falsch ist</h3>
 <p>Jedes falsche Zeichen meldet das Programm sofort in einem kleinen Fenster: welches Zeichen
 erwartet war und welches du getippt hast. Bestätige die Meldung mit der <b>Eingabetaste</b>
 (Enter). Das falsche Zeichen wird gezählt und wieder entfernt, du tippst einfach an derselben
-Stelle weiter.</p>
+Stelle weiter. Was du tippst, solange die Meldung offen ist, zählt nicht.</p>
 
 <h3>Fortschritt, Fehler und Wiederholen</h3>
 <p>In der Titelleiste steht, welche Lektion du übst und wie viele Zeilen du fehlerfrei
-geschafft hast. Rechts neben dem Eingabefeld siehst du Lektion und Zeile.</p>
+geschafft hast. Im gelben Kästchen rechts über dem Eingabefeld siehst du Lektion und Zeile.</p>
 <ul>
 <li><b>Fehler</b> zählt die falschen Zeichen. Ein Klick darauf stellt den Zähler wieder auf 0.</li>
 <li><b>Wiederholen</b> geht eine Zeile zurück, damit du sie noch einmal üben kannst.</li>
@@ -46,9 +50,12 @@ ohne und mit gedrückter Umschalttaste.</p>
 nichts; geschrieben wird nur mit deiner echten Tastatur.</p>
 
 <h3>Tastatur statt Maus</h3>
-<p>Alle Befehle erreichst du auch mit der Tastatur: <b>Alt</b> öffnet die Menüs, die
-unterstrichenen Buchstaben wählen Knöpfe und Menüeinträge (zum Beispiel Alt+W für
-Wiederholen), und die Tabulatortaste wandert von Knopf zu Knopf.</p>
+<p>Alle Befehle erreichst du auch mit der Tastatur: <b>Alt</b> öffnet die Menüleiste, in den
+Menüs wählen die Pfeiltasten und die Eingabetaste. Knöpfe mit einem unterstrichenen Buchstaben
+drückst du mit Alt und diesem Buchstaben (zum Beispiel Alt+W für Wiederholen, Alt+E für ENDE),
+und die Tabulatortaste wandert von Knopf zu Knopf.</p>
+<p>Ein Bildschirmleser liest im Eingabefeld die Übungszeile und die Stelle in der Lektion vor
+und sagt jede neue Zeile, jede geschaffte Zeile und das Ende der Lektion an.</p>
 )");
 }
 

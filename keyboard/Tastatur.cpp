@@ -71,7 +71,7 @@ constexpr std::array<Tastendaten, AnzahlTasten> Tasten{{
     {{Zeichentaste, 3}, 536, R4, K, K, u",", u";",   u',', RechtsMittel, 18, {}, {}},
     {{Zeichentaste, 4}, 592, R4, K, K, u".", u":",   u'.', RechtsRing,   18, {}, {}},
     {{Zeichentaste, 5}, 648, R4, K, K, u"-", u"_",   u'-', RechtsKlein,  18, {}, {}},
-    {{ShiftTaste, 1},   704, R4, 145, K, {}, {}, u'\u00DE', RechtsKlein, 18, u":/bilder/taste_umschalt.svg", u"Umschalttaste rechts"},
+    {{ShiftTaste, 1},   704, R4, 145, K, {}, {}, u'\u00DE', RechtsKlein, 18, u":/bilder/taste_umschalt_breit.svg", u"Umschalttaste rechts"},
     // Row 5: Strg, logo, Alt, space, AltGr, logo, menu, Strg
     {{Strgtaste, 0},     32, R5, 85, K, u"Strg", u"Strg", u'\u00C7', LinksKlein, 14.25, {}, u"Steuerungstaste links"},
     {{Command1, 0},     120, R5, K, K, {}, {}, 0, Keiner, 18, u":/bilder/taste_logo.svg", u"Systemtaste links"},

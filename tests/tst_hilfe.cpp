@@ -8,9 +8,11 @@
 #include "Tippen.h"
 #include "help/FingerBild.h"
 #include "help/QtHilfeanzeige.h"
+#include "main_window/tippen.h"
 #include "util/QtMeldungen.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMenu>
@@ -279,6 +281,20 @@ private Q_SLOTS:
              {"Lektionen", "gelbe Zeile", "Eingabetaste", "Fehler", "Wiederholen",
               "ohne Umschalttaste", "Titelleiste", "Lektion 15"})
             QVERIFY2(anleitung.contains(QString::fromUtf8(stichwort)), stichwort);
+        // What it says of the window is true of it: where lesson and line stand, which access
+        // keys the buttons have, and that the menus are reached with Alt and the arrow keys,
+        // since no menu caption has an access key.
+        QVERIFY(anleitung.contains(QStringLiteral("rechts über dem Eingabefeld")));
+        const QRect feld = p.feld()->geometry();
+        const QRect felD2 = p.ctrl(QStringLiteral("FelD2"))->geometry();
+        QVERIFY(felD2.bottom() < feld.top() && felD2.left() > feld.center().x());
+        QVERIFY(anleitung.contains(QStringLiteral("Alt+W für Wiederholen, Alt+E für ENDE")));
+        QCOMPARE(p.ctrl<QAbstractButton>(QStringLiteral("Wiederholen"))->text(),
+                 QStringLiteral("&Wiederholen"));
+        QCOMPARE(p.ctrl<QAbstractButton>(QStringLiteral("EndE"))->text(), QStringLiteral("&ENDE"));
+        QVERIFY(anleitung.contains(QStringLiteral("in den Menüs wählen die Pfeiltasten")));
+        for (QAction *a : p.fenster().findChildren<QAction *>())
+            QVERIFY2(!a->text().contains(u'&'), qPrintable(a->text()));
         QVERIFY(!QApplication::activeModalWidget());
     }
 
