@@ -1,8 +1,9 @@
 # 10-Finger Fingalo: set-up, build, run and test with two commands.
-BUILD      ?= build
-ASAN_BUILD ?= build-asan
+# The build folders of the presets in CMakePresets.json.
+BUILD      := build
+ASAN_BUILD := build-asan
 JOBS       ?= $(shell nproc)
-PACKAGES   := g++ cmake make qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libxcb1-dev \
+PACKAGES   := g++ cmake make clang-format qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libxcb1-dev \
               libgl-dev libxkbcommon-dev fonts-liberation \
               desktop-file-utils appstream
 # The desktop test: X server, German layout, session and accessibility buses, screen reader.
@@ -33,11 +34,12 @@ deps:
 deps-desktop:
 	$(call install_missing,$(DESKTOP_PACKAGES))
 
-$(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# WERROR=ON turns compiler warnings into errors (CI does).
+WERROR ?= OFF
 
-build: deps $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS)
+build: deps
+	@cmake --preset default -DFINGALO_WERROR=$(WERROR) > /dev/null
+	cmake --build --preset default -j $(JOBS)
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
@@ -46,8 +48,9 @@ run: build
 	fi
 	$(BUILD)/fingalo
 
+# `make test CTEST_ARGS=-LE\ langsam` leaves out the minute-long random session.
 test: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	ctest --preset default -j $(JOBS) $(CTEST_ARGS)
 
 # The real program on a real X desktop, driven with real keys and read back through the
 # accessibility bus and a screen reader (logs in $(BUILD)/desktop-test).
@@ -56,24 +59,23 @@ test-desktop: build deps-desktop
 
 # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer, in a build folder of its own.
 test-asan: deps
-	@[ -f $(ASAN_BUILD)/CMakeCache.txt ] || cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DFINGALO_SANITIZE=ON
-	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+	@cmake --preset asan -DFINGALO_WERROR=$(WERROR) > /dev/null
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS) $(CTEST_ARGS)
 
 bench: build
 	scripts/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
 
 # The exercise under libFuzzer for FUZZ_SECONDS, seeded with every lesson line.
-FUZZ_BUILD   ?= build-fuzz
+FUZZ_BUILD   := build-fuzz
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@command -v clang++ >/dev/null || $(SUDO) apt-get install -y -qq clang libclang-rt-dev
-	@[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFINGALO_FUZZ=ON
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_uebung
+	@cmake --preset fuzz > /dev/null
+	cmake --build --preset fuzz -j $(JOBS)
 	scripts/fuzz-korpus.sh lessons/lektionen.txt $(FUZZ_BUILD)/korpus
 	$(FUZZ_BUILD)/fuzz_uebung -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_BUILD)/korpus
 

@@ -116,9 +116,10 @@ void AStart::baueSteuerelemente()
                                     "weniger Fehler. Eine Viertelstunde am Tag genügt: Nach "
                                     "wenigen Wochen finden die Finger ihre Tasten von allein."),
                      {8, 208, 201, 177}, knopftext, fensterschrift);
-    Label6 = beschriftung("Label6",
-                          QStringLiteral("Ein Programm vom Fingalo-Team aus Lüneburg  ·  fingalo.example.org"),
-                          {0, 376, 633, 25}, QColor(bgr(0x003E6280)), arial(9.75, true));
+    Label6 = beschriftung(
+        "Label6",
+        QStringLiteral("Ein Programm vom Fingalo-Team aus Lüneburg  ·  fingalo.example.org"),
+        {0, 376, 633, 25}, QColor(bgr(0x003E6280)), arial(9.75, true));
     Label2 = beschriftung("Label2", QStringLiteral("Version"), {0, 392, 633, 25},
                           QColor(bgr(0x00FF0000)), titel);
 
@@ -170,6 +171,25 @@ void AStart::Form_Load()
     Zentriere(this, Platzierung::Mitte);
     setzeBildschirmzeiger(Bildschirmzeiger::Standard);
     Label2->setText(QStringLiteral("10-Finger Fingalo 3"));
+}
+
+bool AStart::event(QEvent *ereignis)
+{
+    const bool ergebnis = QWidget::event(ereignis);
+    if (ereignis->type() == QEvent::Paint && !m_vorbereitet) {
+        m_vorbereitet = true;
+        // While the learner reads this window, the main window is built, so that "&Starten"
+        // only has to show it. Queued: this window's first frame comes first.
+        QMetaObject::invokeMethod(this, &AStart::hauptfensterVorbereiten, Qt::QueuedConnection);
+    }
+    return ergebnis;
+}
+
+void AStart::hauptfensterVorbereiten()
+{
+    if (!m_hauptfenster)
+        m_hauptfenster = std::make_unique<tippen>(m_umgebung);
+    m_hauptfenster->vorbereiten();
 }
 
 void AStart::Command1_Click()

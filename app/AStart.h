@@ -31,6 +31,7 @@ public:
     void setVisible(bool sichtbar) override;
 
 protected:
+    bool event(QEvent *ereignis) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -38,12 +39,14 @@ private:
     void Command1_Click();
     void Command2_Click();
 
+    void hauptfensterVorbereiten();
     void baueSteuerelemente();
     void benenneFuerScreenreader();
 
     Umgebung &m_umgebung;
     std::unique_ptr<tippen> m_hauptfenster;
     bool m_geladen = false;
+    bool m_vorbereitet = false;
 
     Steuerfeld<Formelement *, 0, 2> Shape1;
     QLabel *Label4 = nullptr;

@@ -18,10 +18,14 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QTextStream>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 
 namespace {
+
+// How long the learner looks at the start window before pressing "&Starten".
+constexpr int LeseZeitMs = 400;
 
 qint64 spitzenspeicherKiB()
 {
@@ -95,22 +99,25 @@ int fall(const QString &name, int argc, char **argv)
             app.quit();
             return;
         }
-        // From the click on "&Starten" (or its bare equivalent) to the next window's first frame.
-        uhr.restart();
-        auto gemalt = [&] {
-            melde(uhr.nsecsElapsed());
-            app.quit();
-        };
-        if (boden) {
-            zweites = bodenfenster({869, 683});
-            haupt = std::make_unique<ErsterFrame>(zweites.get(), gemalt);
-            zweites->show();
-            erstes->hide();
-        } else {
-            // The main window is created inside the click; watch for it as soon as it exists.
-            start.findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
-            haupt = std::make_unique<ErsterFrame>(start.hauptfenster(), gemalt);
-        }
+        // A learner reads the start window before pressing "&Starten": the click comes a moment
+        // after its first frame. From the click (or its bare equivalent) to the next window's
+        // first frame.
+        QTimer::singleShot(LeseZeitMs, &app, [&] {
+            uhr.restart();
+            auto gemalt = [&] {
+                melde(uhr.nsecsElapsed());
+                app.quit();
+            };
+            if (boden) {
+                zweites = bodenfenster({869, 683});
+                haupt = std::make_unique<ErsterFrame>(zweites.get(), gemalt);
+                zweites->show();
+                erstes->hide();
+            } else {
+                start.findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
+                haupt = std::make_unique<ErsterFrame>(start.hauptfenster(), gemalt);
+            }
+        });
     });
     startfenster->show();
     return app.exec();

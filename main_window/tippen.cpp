@@ -197,6 +197,16 @@ void tippen::Show()
         show();
 }
 
+void tippen::vorbereiten()
+{
+    if (m_geladen)
+        return;
+    winId();
+    ensurePolished();
+    layout()->activate();
+    m_client->grab();
+}
+
 void tippen::waehleLektion(int nummer)
 {
     if (nummer < 1 || nummer > Kurs::AnzahlLektionen)

@@ -38,6 +38,10 @@ public:
     // Shows the window, running the load handler the first time.
     void Show();
 
+    // Does ahead what the first showing would do at once: the native window, the layout, and a
+    // first rendering that fills the font and picture caches. Changes nothing the learner sees.
+    void vorbereiten();
+
     // Lesson 1..30, as its menu item chooses it.
     void waehleLektion(int nummer);
 

@@ -236,14 +236,30 @@ private Q_SLOTS:
     void startenOeffnetDasHauptfenster()
     {
         p->zeige();
+        // While the learner reads the start window, the main window is made ready but neither
+        // shown nor loaded: its exercise line still shows the design's caption.
+        auto bereit = [] {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (w->objectName() == QStringLiteral("tippen"))
+                    return w;
+            }
+            return static_cast<QWidget *>(nullptr);
+        };
+        QTRY_VERIFY(bereit());
         QVERIFY(!hauptfenster());
+        QCOMPARE(bereit()->findChild<QLabel *>(QStringLiteral("TextFeld"))->text(),
+                 QStringLiteral(" Kleiner 10-Finger Fingalo / Ausgabefeld"));
         QWidget *start = p->ctrl(QStringLiteral("Command1"))->window();
         qobject_cast<QAbstractButton *>(p->ctrl(QStringLiteral("Command1")))->click();
         QWidget *haupt = hauptfenster();
         QVERIFY(haupt);
         QVERIFY(!start->isVisible());
+        QVERIFY(haupt->isVisible());
         QCOMPARE(haupt->findChild<QLineEdit *>(QStringLiteral("FELD"))->text(),
                  QStringLiteral(" Lektion auswählen"));
+        QCOMPARE(haupt->findChild<QLabel *>(QStringLiteral("TextFeld"))->text(),
+                 QStringLiteral("Was hier im gelben Feld erscheint sind die Übungszeilen. Die "
+                                "muss man eintippen."));
         const QRect r = haupt->frameGeometry();
         QVERIFY(mittig(r.topLeft(), r.size(), QGuiApplication::primaryScreen()->geometry().size()));
         QCOMPARE(p->umgebung.beendet, 0);
