@@ -202,6 +202,8 @@ void tippen::vorbereiten()
     if (m_geladen)
         return;
     winId();
+    // The sunken edge changes the frame; given now, the load handler's call finds it done.
+    DickerRand(this);
     ensurePolished();
     layout()->activate();
     m_client->grab();

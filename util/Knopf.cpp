@@ -17,12 +17,41 @@ void Knopf::changeEvent(QEvent *event)
         Q_EMIT schriftGeaendert();
 }
 
+Knopf::Ansicht Knopf::ansicht() const
+{
+    return {size(),
+            devicePixelRatioF(),
+            text(),
+            font(),
+            icon().cacheKey(),
+            isDown() || isChecked(),
+            hasFocus(),
+            isEnabled(),
+            palette()
+                .color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText)
+                .rgba()};
+}
+
 void Knopf::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
+    // A button is drawn once for each look it takes and then shown from its picture: the first
+    // frame of a window prepared ahead only copies what the preparation drew.
+    const Ansicht jetzt = ansicht();
+    if (m_bild.isNull() || !(jetzt == m_ansicht)) {
+        m_bild = QPixmap(jetzt.groesse * jetzt.verhaeltnis);
+        m_bild.setDevicePixelRatio(jetzt.verhaeltnis);
+        m_bild.fill(Qt::transparent);
+        QPainter maler(&m_bild);
+        zeichne(maler, jetzt.gedrueckt);
+        m_ansicht = jetzt;
+    }
+    QPainter(this).drawPixmap(0, 0, m_bild);
+}
+
+void Knopf::zeichne(QPainter &p, bool gedrueckt) const
+{
     p.setRenderHint(QPainter::Antialiasing);
 
-    const bool gedrueckt = isDown() || isChecked();
     const QRectF flaeche = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     p.setPen(QPen(m_hintergrund.darker(gedrueckt ? 190 : 160), 1.0));
     p.setBrush(gedrueckt ? m_hintergrund.darker(115) : m_hintergrund);

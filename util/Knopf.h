@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPixmap>
 #include <QPushButton>
 
 // A command button that paints its own back colour exactly, with a caption or a picture, in the
@@ -22,5 +23,24 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Everything the button's look depends on.
+    struct Ansicht
+    {
+        QSize groesse;
+        qreal verhaeltnis = 0;
+        QString text;
+        QFont schrift;
+        qint64 bild = 0;
+        bool gedrueckt = false;
+        bool fokus = false;
+        bool aktiv = false;
+        QRgb textfarbe = 0;
+        friend bool operator==(const Ansicht &, const Ansicht &) = default;
+    };
+    Ansicht ansicht() const;
+    void zeichne(QPainter &p, bool gedrueckt) const;
+
     QColor m_hintergrund;
+    QPixmap m_bild;
+    Ansicht m_ansicht;
 };

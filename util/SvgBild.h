@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QSvgRenderer>
 #include <QWidget>
 
@@ -19,4 +20,5 @@ protected:
 
 private:
     QSvgRenderer m_renderer;
+    QPixmap m_bild;
 };
