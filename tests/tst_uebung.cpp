@@ -153,18 +153,6 @@ private Q_SLOTS:
         QCOMPARE(a.feld, QStringLiteral("fff"));
     }
 
-    void ersteZeile()
-    {
-        Uebungsprobe a;
-        a.starteLektion(1);
-        QCOMPARE(a.zeile, QStringLiteral("ffff ffff ffff ffff ffff ffff ffff ffff ffff"));
-        QCOMPARE(a.lektion, 1);
-        QCOMPARE(a.positionZeile, 1);
-        QCOMPARE(a.uebung.zustand().LektionText, QStringLiteral("1"));
-        QCOMPARE(a.uebung.zustand().ZeileNr, 2);
-        QVERIFY(a.fokus);
-    }
-
     void letzteZeileDerLetztenLektion()
     {
         Uebungsprobe a;
@@ -175,31 +163,6 @@ private Q_SLOTS:
         QCOMPARE(a.lektion, 30);
         QCOMPARE(a.positionZeile, 15);
         QCOMPARE(a.uebung.zustand().ZeileNr, 16);
-    }
-
-    // Wiederholen on the first line asks for line 0: nothing is shown, line 1 stays.
-    void zeileNullNachWiederholen()
-    {
-        Uebungsprobe a;
-        a.starteLektion(4);
-        a.uebung.Wiederholen_Click();
-        QCOMPARE(a.positionZeile, 0);
-        QCOMPARE(a.zeile, Kurs::zeile(4, 1));
-        QCOMPARE(a.uebung.zustand().ZeileNr, 1);
-    }
-
-    // The instruction typed as a line leads into lesson 15.
-    void startlektion()
-    {
-        Uebungsprobe a;
-        a.uebung.startwerteSetzen();
-        a.uebung.startzeileSetzen();
-        QCOMPARE(a.zeile, Uebung::anleitung());
-        a.tippeZeile(Uebung::anleitung());
-        QCOMPARE(a.geschafft, 1);
-        QCOMPARE(a.lektionText, QString());
-        QCOMPARE(a.zeile, Kurs::zeile(15, 1));
-        QCOMPARE(a.uebung.zustand().LektionText, QStringLiteral("15"));
     }
 
     void naechsteZeileOhneFokusBeiGesperrtemFeld()
@@ -231,19 +194,6 @@ private Q_SLOTS:
         QCOMPARE(Zaehler::mitVorzeichen(-2), QStringLiteral("-2"));
         QCOMPARE(Zaehler::erhoeht(Zaehler::Hoechstwert), Zaehler::Hoechstwert);
         QCOMPARE(Zaehler::laenge(100000), Zaehler::Hoechstwert);
-    }
-
-    // An emoji is one character of two UTF-16 units: it is named whole and removed whole.
-    void zeichenAusserhalbDerBasisebene()
-    {
-        Uebungsprobe a;
-        a.starteLektion(1);
-        const QString emoji = QStringLiteral("\U0001F600");
-        a.tippe(QStringLiteral("f"));
-        a.ersetzeFeld(QStringLiteral("f") + emoji);
-        QCOMPARE(a.falsch, QList<Uebungsprobe::Falsch>({{QStringLiteral("f"), emoji}}));
-        QCOMPARE(a.feld, QStringLiteral("f"));
-        QCOMPARE(a.eingabe, QStringLiteral("f"));
     }
 
     // A letter followed by a combining accent is the precomposed letter.
