@@ -2,6 +2,7 @@
 // correct beginning of the exercise line, the caret stays at its end, and the next key goes there.
 
 #include "Fensterprobe.h"
+#include "Sollwerte.h"
 #include "Tippen.h"
 #include "engine/Uebung.h"
 #include "lessons/Kurs.h"
@@ -22,16 +23,6 @@ namespace {
 
 // Lesson 1, line 4: "fdf jkj fdf jkj …". After "fdf" a blank is due.
 const QString Zeile = QStringLiteral("fdf jkj fdf jkj fdf jkj fdf jkj fdf jkj fdf");
-
-QString meldung(const QString &erwartet, const QString &getippt)
-{
-    return QStringLiteral(
-               "Es sollte das Zeichen {%1} eingegeben werden.\rSie haben das Zeichen {%2} "
-               "eingegeben.\r\rBitte geben Sie das richtige Zeichen ein. Nehmen Sie den "
-               "richtigen Finger und ...\r... vorher mit dem rechten kleinen Finger die "
-               "Eingabetaste betätigen um dieses OK zu bestätigen.")
-        .arg(erwartet, getippt);
-}
 
 void commit(QWidget *w, const QString &text)
 {
@@ -131,7 +122,8 @@ private Q_SLOTS:
         QApplication::sendEvent(feld, &hinein);
         QDropEvent ablegen(ort, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(feld, &ablegen);
-        QCOMPARE(p->meldungen(), QStringList{meldung(QStringLiteral("k"), QStringLiteral("x"))});
+        QCOMPARE(p->meldungen(),
+                 QStringList{Sollwerte::falschesZeichen(QStringLiteral("k"), QStringLiteral("x"))});
         pruefeAmEnde(QStringLiteral("fdf j"));
     }
 
@@ -144,18 +136,20 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("meldungen");
         const QString leer = QStringLiteral(" ");
         const QString x = QStringLiteral("x");
-        QTest::newRow("drei falsche")
-            << QStringLiteral("xyz") << QStringLiteral("fdf") << QStringList{meldung(leer, x)};
-        QTest::newRow("falsch, dann richtig")
-            << QStringLiteral("xxx ") << QStringLiteral("fdf") << QStringList{meldung(leer, x)};
-        QTest::newRow("richtig, dann falsch") << QStringLiteral(" jkx") << QStringLiteral("fdf jk")
-                                              << QStringList{meldung(QStringLiteral("j"), x)};
+        QTest::newRow("drei falsche") << QStringLiteral("xyz") << QStringLiteral("fdf")
+                                      << QStringList{Sollwerte::falschesZeichen(leer, x)};
+        QTest::newRow("falsch, dann richtig") << QStringLiteral("xxx ") << QStringLiteral("fdf")
+                                              << QStringList{Sollwerte::falschesZeichen(leer, x)};
+        QTest::newRow("richtig, dann falsch")
+            << QStringLiteral(" jkx") << QStringLiteral("fdf jk")
+            << QStringList{Sollwerte::falschesZeichen(QStringLiteral("j"), x)};
         QTest::newRow("mit Zeilenumbruch")
             << QStringLiteral(" j\rk\nj") << QStringLiteral("fdf jkj") << QStringList();
-        QTest::newRow("80 Zeichen") << QString(80, u'f') << QStringLiteral("fdf")
-                                    << QStringList{meldung(leer, QStringLiteral("f"))};
-        QTest::newRow("ein Megabyte")
-            << x.repeated(1 << 20) << QStringLiteral("fdf") << QStringList{meldung(leer, x)};
+        QTest::newRow("80 Zeichen")
+            << QString(80, u'f') << QStringLiteral("fdf")
+            << QStringList{Sollwerte::falschesZeichen(leer, QStringLiteral("f"))};
+        QTest::newRow("ein Megabyte") << x.repeated(1 << 20) << QStringLiteral("fdf")
+                                      << QStringList{Sollwerte::falschesZeichen(leer, x)};
     }
     void einfuegen()
     {
@@ -184,7 +178,8 @@ private Q_SLOTS:
     void falscheErsteTaste()
     {
         Tippen::text(feld, QStringLiteral("w"));
-        QCOMPARE(p->meldungen(), QStringList{meldung(QStringLiteral("W"), QStringLiteral("w"))});
+        QCOMPARE(p->meldungen(),
+                 QStringList{Sollwerte::falschesZeichen(QStringLiteral("W"), QStringLiteral("w"))});
         pruefeAmEnde(QString());
     }
 
@@ -199,7 +194,8 @@ private Q_SLOTS:
             commit(feld, QStringLiteral("è"));
         };
         Tippen::text(feld, QStringLiteral("x"));
-        QCOMPARE(p->meldungen(), QStringList{meldung(QStringLiteral(" "), QStringLiteral("x"))});
+        QCOMPARE(p->meldungen(),
+                 QStringList{Sollwerte::falschesZeichen(QStringLiteral(" "), QStringLiteral("x"))});
         pruefeAmEnde(QStringLiteral("fdf"));
         Tippen::text(feld, QStringLiteral(" "));
         pruefeAmEnde(QStringLiteral("fdf "));

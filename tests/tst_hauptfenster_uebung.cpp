@@ -2,6 +2,7 @@
 // and the lesson's end. Message boxes are recorded, never shown.
 
 #include "Fensterprobe.h"
+#include "Sollwerte.h"
 #include "Tippen.h"
 #include "engine/Uebung.h"
 #include "lessons/Kurs.h"
@@ -43,15 +44,6 @@ class TstHauptfensterUebung : public QObject
     }
     const Uebungszustand &zustand() const { return p->fenster().uebung().zustand(); }
     QString titel() const { return p->fenster().windowTitle(); }
-    static QString falschMeldung(const QString &erwartet, const QString &getippt)
-    {
-        return QStringLiteral(
-                   "Es sollte das Zeichen {%1} eingegeben werden.\rSie haben das Zeichen {%2} "
-                   "eingegeben.\r\rBitte geben Sie das richtige Zeichen ein. Nehmen Sie den "
-                   "richtigen Finger und ...\r... vorher mit dem rechten kleinen Finger die "
-                   "Eingabetaste betätigen um dieses OK zu bestätigen.")
-            .arg(erwartet, getippt);
-    }
 
 private Q_SLOTS:
     void init()
@@ -128,7 +120,7 @@ private Q_SLOTS:
         lektion(1);
         tippe(QStringLiteral("x"));
         QCOMPARE(meldungstexte(),
-                 QStringList{falschMeldung(QStringLiteral("f"), QStringLiteral("x"))});
+                 QStringList{Sollwerte::falschesZeichen(QStringLiteral("f"), QStringLiteral("x"))});
         QCOMPARE(u->meldungen.eintraege.first().titel, QStringLiteral("10-Finger Fingalo"));
         QCOMPARE(u->meldungen.eintraege.first().symbol, Meldungen::Symbol::Keins);
         QVERIFY(p->feld()->text().isEmpty());
@@ -137,7 +129,8 @@ private Q_SLOTS:
 
         // A wrong space is named between braces like any other character.
         tippe(QStringLiteral("fff "));
-        QCOMPARE(meldungstexte().last(), falschMeldung(QStringLiteral("f"), QStringLiteral(" ")));
+        QCOMPARE(meldungstexte().last(),
+                 Sollwerte::falschesZeichen(QStringLiteral("f"), QStringLiteral(" ")));
         QCOMPARE(p->feld()->text(), QStringLiteral("fff"));
         QCOMPARE(beschriftung("MeinText"), QStringLiteral("_fff"));
         QCOMPARE(p->feld()->cursorPosition(), 3);
@@ -146,7 +139,8 @@ private Q_SLOTS:
         // Lower case where the line has a capital.
         lektion(2);
         tippe(QStringLiteral("f"));
-        QCOMPARE(meldungstexte().last(), falschMeldung(QStringLiteral("F"), QStringLiteral("f")));
+        QCOMPARE(meldungstexte().last(),
+                 Sollwerte::falschesZeichen(QStringLiteral("F"), QStringLiteral("f")));
         QCOMPARE(zustand().FehlerZahl, 3);
     }
 
@@ -200,7 +194,7 @@ private Q_SLOTS:
         QCOMPARE(p->feld()->text(), QStringLiteral("eé"));
         tippe(QStringLiteral("´"));
         QCOMPARE(meldungstexte(),
-                 QStringList{falschMeldung(QStringLiteral(" "), QStringLiteral("´"))});
+                 QStringList{Sollwerte::falschesZeichen(QStringLiteral(" "), QStringLiteral("´"))});
         QCOMPARE(p->feld()->text(), QStringLiteral("eé"));
     }
 

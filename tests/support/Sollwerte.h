@@ -30,6 +30,16 @@ inline QRect pixel(double links, double oben, double breite, double hoehe)
                  int(std::lround(drittel(oben) + drittel(hoehe))) - y);
 }
 
+// The exercise's message for a wrong character, its lines joined by single carriage returns.
+inline QString falschesZeichen(const QString &erwartet, const QString &getippt)
+{
+    return QStringLiteral("Es sollte das Zeichen {%1} eingegeben werden.\rSie haben das Zeichen "
+                          "{%2} eingegeben.\r\rBitte geben Sie das richtige Zeichen ein. Nehmen "
+                          "Sie den richtigen Finger und ...\r... vorher mit dem rechten kleinen "
+                          "Finger die Eingabetaste betätigen um dieses OK zu bestätigen.")
+        .arg(erwartet, getippt);
+}
+
 inline QString taste(const char *feld, int index)
 {
     const QString name = QString::fromUtf8(feld);
