@@ -21,7 +21,7 @@ REGELN = (
     "wahrheit",  # true <-> false
     "index",  # a[i] -> a[i + 1], a[i - 1]
     "anweisung-weg",  # a statement replaced by an empty block
-    "tastentext",  # two adjacent characters of a key or label string swapped
+    "tastentext",  # key or label string: two characters swapped, one overwritten by its neighbour
     "text",  # one character of a user-visible text changed
 )
 
@@ -672,11 +672,19 @@ def mutanten_der_datei(datei, text):
         if ist_tastentext(lit, inhalt, maske):
             if len(einheiten) < 2:
                 continue
-            paare = sorted({0, (len(einheiten) - 1) // 2, len(einheiten) - 2})
-            for k in paare:
-                a, b = einheiten[k], einheiten[k + 1]
-                if a != b:
-                    ersetze_im_text(positionen[k], len(a) + len(b), b + a, "tastentext")
+            # Many key strings are sets (the keys of a lesson, of a finger), where a swap changes
+            # nothing; a key overwritten by its neighbour drops one from the set as well as
+            # shifting an ordered table. So: one swap in the middle, one overwrite at each end.
+            n = len(einheiten)
+            k = min((n - 1) // 2, n - 2)
+            a, b = einheiten[k], einheiten[k + 1]
+            if a != b:
+                ersetze_im_text(positionen[k], len(a) + len(b), b + a, "tastentext")
+            if einheiten[0] != einheiten[1]:
+                ersetze_im_text(positionen[0], len(einheiten[0]), einheiten[1], "tastentext")
+            letzte, vorletzte = einheiten[n - 1], einheiten[n - 2]
+            if letzte != vorletzte:
+                ersetze_im_text(positionen[n - 1], len(letzte), vorletzte, "tastentext")
             continue
         # A user-visible text: not a resource path, not a code name (object or font names).
         if inhalt.startswith(":/") or re.fullmatch(r"[A-Za-z_][A-Za-z0-9_]*", inhalt):
