@@ -674,20 +674,24 @@ def mutanten_der_datei(datei, text):
                 continue
             # Many key strings are sets (the keys of a lesson, of a finger), where a swap changes
             # nothing; a key overwritten by its neighbour drops one from the set as well as
-            # shifting an ordered table. So: one swap in the middle, one overwrite at each end.
+            # shifting an ordered table. So: one swap in the middle, one overwrite near each end
+            # (the second unit rather than the first, which in the lessons' key strings is a
+            # capital that no key stands for).
             n = len(einheiten)
             k = min((n - 1) // 2, n - 2)
             a, b = einheiten[k], einheiten[k + 1]
             if a != b:
                 ersetze_im_text(positionen[k], len(a) + len(b), b + a, "tastentext")
-            if einheiten[0] != einheiten[1]:
-                ersetze_im_text(positionen[0], len(einheiten[0]), einheiten[1], "tastentext")
+            v = 1 if n >= 3 else 0
+            if einheiten[v] != einheiten[v + 1]:
+                ersetze_im_text(positionen[v], len(einheiten[v]), einheiten[v + 1], "tastentext")
             letzte, vorletzte = einheiten[n - 1], einheiten[n - 2]
             if letzte != vorletzte:
                 ersetze_im_text(positionen[n - 1], len(letzte), vorletzte, "tastentext")
             continue
-        # A user-visible text: not a resource path, not a code name (object or font names).
-        if inhalt.startswith(":/") or re.fullmatch(r"[A-Za-z_][A-Za-z0-9_]*", inhalt):
+        # A user-visible text: not a resource path, not a code name (object or font names, also
+        # as a pattern like "Finger_%1").
+        if inhalt.startswith(":/") or re.fullmatch(r"[A-Za-z_][A-Za-z0-9_]*(?:%\d)*", inhalt):
             continue
         kandidaten = [
             k
