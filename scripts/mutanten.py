@@ -369,7 +369,7 @@ def lies_aequivalente(pfad):
     return ergebnis
 
 
-def bericht(pfad, kopf, mutanten, ergebnisse, aequivalenzdatei, gesamt_dauer):
+def bericht(pfad, kopf, mutanten, ergebnisse, aequivalenzdatei):
     # Read afresh each time, so that survivors judged during a run count in its report.
     aequivalente = lies_aequivalente(aequivalenzdatei)
     getoetet = [m for m in mutanten if ergebnisse.get(m.id, {}).get("status") == "killed"]
@@ -396,12 +396,13 @@ def bericht(pfad, kopf, mutanten, ergebnisse, aequivalenzdatei, gesamt_dauer):
         "",
     ]
     if gelaufen:
-        bau = sum(e["bau_s"] for e in gelaufen) / len(gelaufen)
-        test = sum(e["test_s"] for e in gelaufen) / len(gelaufen)
+        # Summed over the mutants rather than read off the clock, so that resumed runs add up.
+        bau = sum(e["bau_s"] for e in gelaufen)
+        test = sum(e["test_s"] for e in gelaufen)
         z += [
-            "Time: %.0f min in all so far; per mutant %.1f s on average "
-            "(build %.1f s, tests %.1f s)."
-            % (gesamt_dauer / 60, bau + test, bau, test),
+            "Time: %.0f min for %d mutants; per mutant %.1f s on average (build %.1f s, tests "
+            "%.1f s)." % ((bau + test) / 60, len(gelaufen), (bau + test) / len(gelaufen),
+                          bau / len(gelaufen), test / len(gelaufen)),
             "",
         ]
     z += [
@@ -561,7 +562,7 @@ def main():
         with open(kopfdatei, encoding="utf-8") as f:
             frueher = json.load(f)
         punkte, getoetet, gewertet = bericht(
-            berichtpfad, frueher["kopf"], mutanten, ergebnisse, a.equivalent, frueher["dauer"]
+            berichtpfad, frueher["kopf"], mutanten, ergebnisse, a.equivalent
         )
         print("score %.1f %% (%d of %d); report: %s" % (punkte, getoetet, gewertet, berichtpfad))
         return 0
@@ -570,7 +571,6 @@ def main():
     os.makedirs(quelle, exist_ok=True)
     kopie_abgleichen(baum, dateien, quelle)
 
-    start = time.monotonic()
     kopf = [
         "Tree: `%s` at %s. Run started %s."
         % (baum, baum_stand(baum), datetime.datetime.now().strftime("%Y-%m-%d %H:%M")),
@@ -593,10 +593,9 @@ def main():
     kopf += ["", stand.grund]
 
     def berichten():
-        dauer = time.monotonic() - start
         with open(kopfdatei, "w", encoding="utf-8") as f:
-            json.dump({"kopf": kopf, "dauer": dauer}, f)
-        return bericht(berichtpfad, kopf, mutanten, ergebnisse, a.equivalent, dauer)
+            json.dump({"kopf": kopf}, f)
+        return bericht(berichtpfad, kopf, mutanten, ergebnisse, a.equivalent)
 
     aktuell = {"datei": None, "inhalt": None}
 
