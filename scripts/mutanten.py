@@ -559,6 +559,8 @@ def main():
                 if e.get("baum") == stand_des_baums:
                     ergebnisse[e["id"]] = e
     if a.report_only:
+        if not os.path.exists(kopfdatei):
+            raise SystemExit("no earlier run in " + arbeit)
         with open(kopfdatei, encoding="utf-8") as f:
             frueher = json.load(f)
         punkte, getoetet, gewertet = bericht(
