@@ -48,11 +48,6 @@ QString letztes(QStringView text)
     return text.last(breiteVor(text, text.size())).toString();
 }
 
-QString ohneLetztes(QStringView text)
-{
-    return text.first(text.size() - breiteVor(text, text.size())).toString();
-}
-
 QString zusammengesetzt(const QString &text)
 {
     // Lines and typed text are nearly always composed already; skip the copy then.

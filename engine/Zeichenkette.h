@@ -17,9 +17,6 @@ QString anfang(QStringView text, qsizetype n);
 // The last character, whole; empty for empty text.
 QString letztes(QStringView text);
 
-// Everything but the last character.
-QString ohneLetztes(QStringView text);
-
 // Canonical composition, so that a letter followed by a combining accent equals the precomposed
 // letter.
 QString zusammengesetzt(const QString &text);

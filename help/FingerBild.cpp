@@ -69,15 +69,6 @@ QTransform FingerBild::abbildung() const
     return QTransform::fromTranslate(rand.x(), rand.y()).scale(mass, mass);
 }
 
-QRectF FingerBild::tastenRechteck(int index) const
-{
-    if (index < 0 || index >= Tastatur::AnzahlTasten)
-        return {};
-    const Tastendaten &t = Tastatur::Tabelle[std::size_t(index)];
-    const QRectF leinwand(QPointF(t.links, t.oben) + TastaturVersatz, QSizeF(t.breite, t.hoehe));
-    return abbildung().mapRect(leinwand);
-}
-
 void FingerBild::paintEvent(QPaintEvent *)
 {
     QPainter p(this);

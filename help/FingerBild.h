@@ -21,9 +21,6 @@ public:
     // The colour of a finger's keys; the thumbs' and the one of keys no finger types included.
     static QColor farbe(Finger finger);
 
-    // Where key `index` of the keyboard layout is drawn, in widget coordinates.
-    QRectF tastenRechteck(int index) const;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

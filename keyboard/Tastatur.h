@@ -43,7 +43,6 @@ namespace Tastatur {
 
 inline constexpr int AnzahlTasten = 62;
 inline constexpr int AnzahlCodes = 57;
-inline constexpr int AnzahlZeichentasten = 48;
 
 // Row by row, left to right.
 extern const std::array<Tastendaten, AnzahlTasten> Tabelle;

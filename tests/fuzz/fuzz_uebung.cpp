@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *daten, size_t groesse)
         }
         case 0x05:
             a.uebung.FELD_KeyDown();
-            a.ersetzeFeld(Zeichenkette::ohneLetztes(a.feld));
+            a.ersetzeFeld(a.feld.chopped(a.feld.isEmpty() ? 0 : 1));
             break;
         case 0x06: {
             const QString richtig = naechstesRichtiges(a);
