@@ -40,11 +40,6 @@ HilfeFenster::HilfeFenster(int seite, QWidget *parent) : QDialog(parent)
     setzeSeite(seite);
 }
 
-int HilfeFenster::seite() const
-{
-    return m_seiten->currentIndex() + 1;
-}
-
 void HilfeFenster::setzeSeite(int seite)
 {
     m_seiten->setCurrentIndex(seite == 2 ? 1 : 0);

@@ -13,11 +13,7 @@ class HilfeFenster : public QDialog
 public:
     explicit HilfeFenster(int seite, QWidget *parent = nullptr);
 
-    int seite() const;
     void setzeSeite(int seite);
-
-    QTabWidget *seiten() const { return m_seiten; }
-    FingerBild *fingerBild() const { return m_fingerBild; }
 
 private:
     QTabWidget *m_seiten = nullptr;

@@ -171,6 +171,64 @@ private Q_SLOTS:
         pruefe();
     }
 
+    // What a listener hears for the controls that show a picture, a short word or a finger's
+    // part: the key and finger each stands for, as the layout places them.
+    void benennung_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("gelesen");
+        QTest::addColumn<QString>("beschreibung"); // its beginning
+        // clang-format off
+        const struct { const char *name, *gelesen, *beschreibung; } zeilen[] = {
+            {"Rücktaste", "Rücktaste", "ein Klick"},
+            {"TabTaste", "Tabulatortaste", "ein Klick"},
+            {"LockTaste", "Feststelltaste", "ein Klick"},
+            {"ShiftTaste_0", "Umschalttaste links", "ein Klick"},
+            {"ShiftTaste_1", "Umschalttaste rechts", "ein Klick"},
+            {"Command1", "Systemtaste links", "zurück zur Eingabe"},
+            {"Command2", "Systemtaste rechts", "zurück zur Eingabe"},
+            {"Command3", "Kontextmenütaste", "zurück zur Eingabe"},
+            {"Command4", "Eingabetaste", "ein Klick"},
+            {"Strgtaste_0", "Strg", "Steuerungstaste links"},
+            {"Strgtaste_1", "Strg", "Steuerungstaste rechts"},
+            {"Alttaste", "Alt", "Taste Alt,"},
+            {"AltGrTaste", "Alt Gr", "Taste Alt Gr"},
+            {"LeerTaste_2", "leer", "Leertaste"},
+            {"Finger_0", "Zeige", "Linker Zeigefinger"},
+            {"Finger_1", "Mittel", "Linker Mittelfinger"},
+            {"Finger_2", "Ring", "Linker Ringfinger"},
+            {"Finger_3", "Kleiner", "Linker kleiner Finger"},
+            {"Finger_4", "Kleiner", "Rechter kleiner Finger"},
+            {"Finger_5", "Ring", "Rechter Ringfinger"},
+            {"Finger_6", "Mittel", "Rechter Mittelfinger"},
+            {"Finger_7", "Zeige", "Rechter Zeigefinger"},
+            {"DieFinger_0", "Markierung linker kleiner Finger", "hellblau"},
+            {"DieFinger_1", "Markierung linker Ringfinger", "hellblau"},
+            {"DieFinger_2", "Markierung linker Mittelfinger", "hellblau"},
+            {"DieFinger_3", "Markierung linker Zeigefinger", "hellblau"},
+            {"DieFinger_4", "Markierung linker Daumen", "hellblau"},
+            {"DieFinger_5", "Markierung rechter Daumen", "hellblau"},
+            {"DieFinger_6", "Markierung rechter Zeigefinger", "hellblau"},
+            {"DieFinger_7", "Markierung rechter Mittelfinger", "hellblau"},
+            {"DieFinger_8", "Markierung rechter Ringfinger", "hellblau"},
+            {"DieFinger_9", "Markierung rechter kleiner Finger", "hellblau"},
+        };
+        // clang-format on
+        for (const auto &z : zeilen)
+            QTest::newRow(z.name) << QString::fromUtf8(z.name) << QString::fromUtf8(z.gelesen)
+                                  << QString::fromUtf8(z.beschreibung);
+    }
+    void benennung()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, gelesen);
+        QFETCH(QString, beschreibung);
+        Hauptfensterprobe p;
+        QCOMPARE(::name(p.ctrl(name)), gelesen);
+        QVERIFY2(::beschreibung(p.ctrl(name)).startsWith(beschreibung),
+                 qPrintable(::beschreibung(p.ctrl(name))));
+    }
+
     // With the focus in FELD a listener reads the line to type and where the lesson stands;
     // a new line, a completed one and the lesson's end are announced: the announcement object,
     // of the notification role, appears with each.

@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QtTest>
+#include <algorithm>
 #include <functional>
 
 using Symbol = Meldungen::Symbol;
@@ -376,6 +377,45 @@ private Q_SLOTS:
         QCOMPARE(ohneFinger.size(), 5); // space bar, Enter and the three picture keys
         for (const QColor &f : ohneFinger)
             QVERIFY2(!verschieden.contains(f.rgb()), qPrintable(f.name()));
+
+        // Each key's caption is drawn dark on its colour.
+        for (const Sollwerte::TastenPlatz &t : Sollwerte::tastatur()) {
+            if (!zeichen.contains(t.name) || t.name.startsWith(QLatin1String("ShiftTaste")) ||
+                t.name == QLatin1String("LockTaste") || t.name == QLatin1String("TabTaste") ||
+                t.name == QLatin1String("Rücktaste"))
+                continue;
+            const QRect taste = t.platz.translated(versatz).adjusted(4, 4, -4, -4);
+            int dunkel = 0;
+            for (int y = taste.top(); y <= taste.bottom(); ++y) {
+                for (int x = taste.left(); x <= taste.right(); ++x)
+                    dunkel += qGray(grafik.pixel(x, y)) < 90;
+            }
+            QVERIFY2(dunkel > 0, qPrintable(t.name));
+        }
+
+        // Below the keyboard every finger's colour shows twice: on its marker over the hands and
+        // on its swatch in the legend. The legend beside the left hand lists its fingers from the
+        // little one to the index finger, the one beside the right hand from the index finger
+        // to the little one, top to bottom, as the finger buttons stand.
+        const int unten = versatz.y() + 288 + 5 * 56;
+        const QRect haendeUndLegende(0, unten, grafik.width(), grafik.height() - unten);
+        auto flecken = [&](int finger) {
+            return Bildpruefung::flecken(grafik, haendeUndLegende, fingerfarbe.value(finger), 80);
+        };
+        for (int finger = 0; finger < 8; ++finger)
+            QVERIFY2(flecken(finger).size() == 2, qPrintable(QString::number(finger)));
+        auto legende = [&](std::initializer_list<int> finger, bool links) {
+            QList<int> oben;
+            for (int f : finger) {
+                const QList<QRect> zwei = flecken(f);
+                const QRect &aussen =
+                    (zwei[0].left() < zwei[1].left()) == links ? zwei[0] : zwei[1];
+                oben << aussen.top();
+            }
+            return std::is_sorted(oben.begin(), oben.end());
+        };
+        QVERIFY(legende({3, 2, 1, 0}, true));
+        QVERIFY(legende({7, 6, 5, 4}, false));
     }
 };
 

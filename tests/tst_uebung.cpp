@@ -5,6 +5,7 @@
 #include "Uebungsprobe.h"
 #include "engine/Eingabepruefung.h"
 #include "engine/Zaehler.h"
+#include "engine/Zeichenkette.h"
 #include "lessons/Kurs.h"
 
 #include <QtTest>
@@ -185,6 +186,22 @@ private Q_SLOTS:
             a.tippe(QStringLiteral("x"));
         QCOMPARE(a.uebung.zustand().FehlerZahl, Zaehler::Hoechstwert);
         QCOMPARE(a.fehler, Zaehler::Hoechstwert);
+    }
+
+    // Text is counted in whole characters: a pair of UTF-16 halves is one, a half on its own is
+    // one as well, and nothing is ever cut between the halves of a pair.
+    void zeichenketten()
+    {
+        const QString emoji = QStringLiteral("\U0001F600");
+        const QString allein = QString(QChar(0xDC00)); // a lone low half
+        QCOMPARE(Zeichenkette::anzahl(QStringLiteral("ab")), 2);
+        QCOMPARE(Zeichenkette::anzahl(u'a' + emoji + u'b'), 3);
+        QCOMPARE(Zeichenkette::anzahl(allein + u'a'), 2);
+        QCOMPARE(Zeichenkette::anzahl(QString(QChar(0xD800)) + u'a'), 2);
+        QCOMPARE(Zeichenkette::anfang(u'a' + emoji + u'b', 2), u'a' + emoji);
+        QCOMPARE(Zeichenkette::letztes(u'a' + emoji), emoji);
+        QCOMPARE(Zeichenkette::breiteAb(emoji, 0), 2);
+        QCOMPARE(Zeichenkette::breiteAb(allein, 0), 1);
     }
 
     void zaehlerFormat()

@@ -67,4 +67,43 @@ int anzahl(const QImage &bild, const QRect &bereich, const QColor &farbe)
     return n;
 }
 
+QList<QRect> flecken(const QImage &bild, const QRect &bereich, const QColor &farbe, int mindestens)
+{
+    const QRect r = bereich.intersected(bild.rect());
+    const QRgb gesucht = farbe.rgb();
+    QList<bool> gesehen(qsizetype(r.width()) * r.height(), false);
+    auto index = [&](QPoint p) {
+        return qsizetype(p.y() - r.top()) * r.width() + p.x() - r.left();
+    };
+    QList<QRect> gefunden;
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QPoint start(x, y);
+            if (gesehen[index(start)] || bild.pixel(start) != gesucht)
+                continue;
+            // Flood fill over the patch.
+            QList<QPoint> offen{start};
+            gesehen[index(start)] = true;
+            QRect umfang(start, start);
+            int pixel = 0;
+            while (!offen.isEmpty()) {
+                const QPoint p = offen.takeLast();
+                ++pixel;
+                umfang = umfang.united(QRect(p, p));
+                for (const QPoint nachbar :
+                     {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)}) {
+                    if (r.contains(nachbar) && !gesehen[index(nachbar)] &&
+                        bild.pixel(nachbar) == gesucht) {
+                        gesehen[index(nachbar)] = true;
+                        offen << nachbar;
+                    }
+                }
+            }
+            if (pixel >= mindestens)
+                gefunden << umfang;
+        }
+    }
+    return gefunden;
+}
+
 } // namespace Bildpruefung

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QList>
 #include <QRect>
 
 namespace Bildpruefung {
@@ -20,6 +21,10 @@ QRect umriss(const QImage &bild, const QRect &bereich, const QColor &grund);
 // How many colours a picture shows in `bereich`, counted on a 3 px grid: a few for a drawing in
 // flat colours, many for a shaded picture.
 int farben(const QImage &bild, const QRect &bereich);
+
+// The separate patches of exactly `farbe` in `bereich` (pixels touching at an edge belong
+// together) with at least `mindestens` pixels each, as their bounding rectangles.
+QList<QRect> flecken(const QImage &bild, const QRect &bereich, const QColor &farbe, int mindestens);
 
 // How many pixels of `bereich` have exactly this colour.
 int anzahl(const QImage &bild, const QRect &bereich, const QColor &farbe);
