@@ -1,13 +1,13 @@
 #include "main_window/Eingabefeld.h"
 
 #include "main_window/EingabefeldZugang.h"
+#include "main_window/Tastensymbole.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <vector>
 #include <xcb/xcb.h>
 
 namespace {
@@ -75,7 +75,7 @@ public:
             ladeBelegung(); // the layout changed
         } else if (typ == XCB_KEY_PRESS && m_feld.nimmtTastenAn()) {
             const auto *taste = static_cast<const xcb_key_press_event_t *>(nachricht);
-            if (istTotetaste(taste->detail, (taste->state & XCB_MOD_MASK_SHIFT) != 0))
+            if (m_belegung.istTotetaste(taste->detail, (taste->state & XCB_MOD_MASK_SHIFT) != 0))
                 QMetaObject::invokeMethod(
                     &m_feld, [this] { Q_EMIT m_feld.tasteRunter(); }, Qt::QueuedConnection);
         }
@@ -87,33 +87,22 @@ private:
     void ladeBelegung()
     {
         const xcb_setup_t *aufbau = xcb_get_setup(m_verbindung);
-        m_erster = aufbau->min_keycode;
+        const quint8 erster = aufbau->min_keycode;
         const quint8 anzahl = quint8(aufbau->max_keycode - aufbau->min_keycode + 1);
         xcb_get_keyboard_mapping_reply_t *antwort = xcb_get_keyboard_mapping_reply(
-            m_verbindung, xcb_get_keyboard_mapping(m_verbindung, m_erster, anzahl), nullptr);
+            m_verbindung, xcb_get_keyboard_mapping(m_verbindung, erster, anzahl), nullptr);
         if (!antwort)
             return;
         const xcb_keysym_t *symbole = xcb_get_keyboard_mapping_keysyms(antwort);
-        m_jeTaste = antwort->keysyms_per_keycode;
-        m_symbole.assign(symbole, symbole + xcb_get_keyboard_mapping_keysyms_length(antwort));
+        m_belegung =
+            Tastensymbole(erster, antwort->keysyms_per_keycode,
+                          {symbole, symbole + xcb_get_keyboard_mapping_keysyms_length(antwort)});
         free(antwort);
-    }
-
-    bool istTotetaste(xcb_keycode_t code, bool umgeschaltet) const
-    {
-        const std::size_t stelle =
-            std::size_t(code - m_erster) * m_jeTaste + (umgeschaltet && m_jeTaste > 1 ? 1 : 0);
-        if (code < m_erster || stelle >= m_symbole.size())
-            return false;
-        // The keysyms of the dead keys, from dead_grave to the last dead accent.
-        return m_symbole[stelle] >= 0xfe50 && m_symbole[stelle] <= 0xfe93;
     }
 
     Eingabefeld &m_feld;
     xcb_connection_t *m_verbindung = nullptr;
-    xcb_keycode_t m_erster = 0;
-    std::size_t m_jeTaste = 0;
-    std::vector<xcb_keysym_t> m_symbole;
+    Tastensymbole m_belegung;
 };
 
 Eingabefeld::Eingabefeld(const QString &anfang, QWidget *parent) : QLineEdit(anfang, parent)

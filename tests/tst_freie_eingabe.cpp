@@ -6,6 +6,7 @@
 #include "Tippen.h"
 #include "engine/Uebung.h"
 #include "lessons/Kurs.h"
+#include "main_window/Tastensymbole.h"
 #include "main_window/tippen.h"
 #include "util/QtMeldungen.h"
 
@@ -270,6 +271,29 @@ private Q_SLOTS:
         const QStringList texte = p->meldungen();
         QCOMPARE(texte.value(0), QStringLiteral("TEXT ZU LANG"));
         QCOMPARE(texte.size(), 2); // and the letter is wrong there
+    }
+
+    // A dead key is told apart by its symbol in the server's key map: two symbols per key code
+    // here, from code 8 on; code 8 holds dead_acute and dead_grave, code 9 dead_circumflex and the
+    // degree sign with Shift, code 10 a plain letter.
+    void totetastenAusDerBelegung()
+    {
+        const Tastensymbole belegung(8, 2, {0xfe51, 0xfe50, 0xfe52, 0xb0, 0x61, 0x41});
+        QVERIFY(belegung.istTotetaste(8, false));
+        QVERIFY(belegung.istTotetaste(8, true));
+        QVERIFY(belegung.istTotetaste(9, false));
+        QVERIFY(!belegung.istTotetaste(9, true)); // Shift gives °, typed at once
+        QVERIFY(!belegung.istTotetaste(10, false));
+        QVERIFY(!belegung.istTotetaste(7, false));  // below the first code
+        QVERIFY(!belegung.istTotetaste(11, false)); // beyond the map
+        QVERIFY(!Tastensymbole().istTotetaste(8, false));
+
+        // The range of dead keysyms ends with 0xfe93, and 0xfe4f is no dead key.
+        const Tastensymbole raender(8, 1, {0xfe4f, 0xfe93, 0xfe94});
+        QVERIFY(!raender.istTotetaste(8, false));
+        QVERIFY(raender.istTotetaste(9, false));
+        QVERIFY(raender.istTotetaste(9, true)); // one symbol per key: Shift has no own column
+        QVERIFY(!raender.istTotetaste(10, false));
     }
 };
 
