@@ -159,9 +159,8 @@ void Eingabefeld::inputMethodEvent(QInputMethodEvent *event)
 
 void Eingabefeld::mousePressEvent(QMouseEvent *event)
 {
-    // A click only brings the focus; the caret stays where typing goes on.
-    if (event->button() == Qt::LeftButton && focusPolicy() & Qt::ClickFocus)
-        setFocus(Qt::MouseFocusReason);
+    // The application has already given the focus for the click; the caret stays where typing
+    // goes on.
     event->accept();
 }
 

@@ -178,13 +178,14 @@ QRect EingabefeldZugang::characterRect(int stelle) const
     const QString t = feld()->text();
     if (stelle < 0 || stelle >= t.size())
         return {};
-    // Measured back from the caret, which stands after the last character.
+    // Measured back from the caret, which stands after the last character. The box reports a
+    // rectangle a few pixels wider than the caret on either side, so the caret is its middle.
     const QFontMetrics masse(feld()->font());
-    const QRect inhalt = feld()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    const int links =
-        inhalt.left() - masse.horizontalAdvance(t) + masse.horizontalAdvance(t.left(stelle));
-    const QRect zeichen(links, inhalt.top(), masse.horizontalAdvance(t.mid(stelle, 1)),
-                        inhalt.height());
+    const QRect caret = feld()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const int links = caret.left() + caret.width() / 2 - masse.horizontalAdvance(t) +
+                      masse.horizontalAdvance(t.left(stelle));
+    const QRect zeichen(links, caret.top(), masse.horizontalAdvance(t.mid(stelle, 1)),
+                        caret.height());
     return QRect(feld()->mapToGlobal(zeichen.topLeft()), zeichen.size());
 }
 

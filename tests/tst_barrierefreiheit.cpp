@@ -212,6 +212,12 @@ private Q_SLOTS:
             {"DieFinger_7", "Markierung rechter Mittelfinger", "hellblau"},
             {"DieFinger_8", "Markierung rechter Ringfinger", "hellblau"},
             {"DieFinger_9", "Markierung rechter kleiner Finger", "hellblau"},
+            {"ZeigeTasten_0", "ohne Umschalttaste", "Zeigt die Tasten ohne Umschalttaste"},
+            {"ZeigeTasten_1", "mit Umschalttaste", "Zeigt die Tasten mit Umschalttaste"},
+            {"EndE", "ENDE", "Programm verlassen"},
+            {"FehlerTaste", "Fehler 0", "Fehlerzähler; ein Klick stellt ihn wieder auf 0"},
+            {"Wiederholen", "Wiederholen", "Eine Zeile zurückgehen"},
+            {"Text", "TEXT ZUR LEKTION", "Text zur Lektion"},
         };
         // clang-format on
         for (const auto &z : zeilen)
@@ -307,6 +313,10 @@ private Q_SLOTS:
         QTest::newRow("Wort am Ende")          << t << 6 << wort << 0 << QStringLiteral("hi");
         QTest::newRow("Wort vor dem Ende")     << t << 6 << wort << -1 << QStringLiteral(" ");
         QTest::newRow("Wort nach dem Ende")    << t << 6 << wort << 1 << QString();
+        QTest::newRow("Wort am Cursor")        << t << -2 << wort << 0 << QStringLiteral("hi");
+        QTest::newRow("Zeichen in der Mitte")  << t << 1 << zeichen << 0 << QStringLiteral("a");
+        QTest::newRow("Zeichen vor dem Text")  << t << -1 << zeichen << 0 << QString();
+        QTest::newRow("Wort hinter dem Text")  << t << 7 << wort << 0 << QString();
         QTest::newRow("Wort am Anfang")        << t << 0 << wort << 0 << QStringLiteral("Was");
         QTest::newRow("Wort nach dem Anfang")  << t << 0 << wort << 1 << QStringLiteral(" ");
         QTest::newRow("Leerzeichen vorn")      << QString() << 0 << wort << 0 << QStringLiteral(" ");
@@ -338,6 +348,91 @@ private Q_SLOTS:
         QCOMPARE(gelesen, erwartet);
         if (!erwartet.isEmpty())
             QCOMPARE(t->text(anfang, ende), erwartet);
+    }
+
+    // Between two lines the box is empty and at the lesson's end it takes no more typing: a
+    // reader asking for text, pieces or character places gets nothing, and no error.
+    void eingabeLeerUndGesperrt()
+    {
+        Hauptfensterprobe p;
+        p.zeige();
+        p.lektion(2);
+        QAccessibleInterface *feld = zugang(p.feld());
+        QAccessibleTextInterface *t = feld->textInterface();
+        QVERIFY(feld->state().editable);
+        Tippen::text(p.feld(), Kurs::zeile(2, 1).left(3));
+        QCOMPARE(t->text(1, -1), Kurs::zeile(2, 1).mid(1, 2));
+        QCOMPARE(t->text(2, 0), QString()); // an end before the start
+        Tippen::text(p.feld(), Kurs::zeile(2, 1).mid(3));
+        QCOMPARE(p.feld()->text(), QString());
+
+        int anfang = 0;
+        int ende = 0;
+        for (const auto grenze :
+             {QAccessible::CharBoundary, QAccessible::WordBoundary, QAccessible::LineBoundary}) {
+            QCOMPARE(t->textAtOffset(0, grenze, &anfang, &ende), QString());
+            QCOMPARE(t->textBeforeOffset(0, grenze, &anfang, &ende), QString());
+            QCOMPARE(t->textAfterOffset(0, grenze, &anfang, &ende), QString());
+        }
+        QCOMPARE(t->characterRect(0), QRect());
+        QCOMPARE(t->characterCount(), 0);
+
+        for (int z = 2; z <= 15; ++z)
+            Tippen::text(p.feld(), Kurs::zeile(2, z));
+        QVERIFY(!p.feld()->isEnabled());
+        QVERIFY(!feld->state().editable);
+    }
+
+    // The places a reader is given for the characters cover the red letters drawn in the box,
+    // left to right without overlap; before and after the text there is none.
+    void zeichenorte()
+    {
+        Hauptfensterprobe p;
+        p.zeige();
+        p.lektion(2);
+        Tippen::text(p.feld(), Kurs::zeile(2, 1).left(4)); // four letters, no blank
+        QAccessibleTextInterface *t = zugang(p.feld())->textInterface();
+
+        const QImage bild = p.feld()->grab().toImage();
+        const qreal dpr = bild.devicePixelRatio();
+        int links = bild.width();
+        int rechts = -1;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) {
+                const QColor c = bild.pixelColor(x, y);
+                if (c.red() > 150 && c.green() < 110 && c.blue() < 110) {
+                    links = qMin(links, x);
+                    rechts = qMax(rechts, x);
+                }
+            }
+        QVERIFY(rechts > links);
+        const int ursprung = p.feld()->mapToGlobal(QPoint(0, 0)).x();
+        const int tinteLinks = int(links / dpr);
+        const int tinteRechts = int(rechts / dpr);
+
+        QList<QRect> orte;
+        for (int i = 0; i < 4; ++i)
+            orte << t->characterRect(i);
+        const auto meldung = [&] {
+            QStringList teile;
+            for (const QRect &o : orte)
+                teile << QStringLiteral("%1+%2").arg(o.left() - ursprung).arg(o.width());
+            return QStringLiteral("ink %1..%2, places %3")
+                .arg(tinteLinks)
+                .arg(tinteRechts)
+                .arg(teile.join(u' '));
+        };
+        QVERIFY2(orte.first().left() - ursprung <= tinteLinks, qPrintable(meldung()));
+        QVERIFY2(orte.first().left() - ursprung >= tinteLinks - 3, qPrintable(meldung()));
+        QVERIFY2(orte.last().right() - ursprung >= tinteRechts - 1, qPrintable(meldung()));
+        QVERIFY2(orte.last().right() - ursprung <= tinteRechts + 4, qPrintable(meldung()));
+        for (int i = 1; i < 4; ++i)
+            QVERIFY2(orte[i].left() == orte[i - 1].left() + orte[i - 1].width(),
+                     qPrintable(meldung()));
+        const QRect box(p.feld()->mapToGlobal(QPoint(0, 0)), p.feld()->size());
+        QVERIFY(box.contains(orte.first()) && box.contains(orte.last()));
+        QCOMPARE(t->characterRect(4), QRect());
+        QCOMPARE(t->characterRect(-1), QRect());
     }
 
     // Alt leads into the menu bar; Tab from FELD reaches every button that does something.

@@ -264,9 +264,20 @@ private Q_SLOTS:
             knopf(name)->click();
             QVERIFY(p->feld()->hasFocus());
         }
-        QTest::mouseClick(p->ctrl(QStringLiteral("Text")), Qt::LeftButton);
-        QCOMPARE(p->ctrl(QStringLiteral("Text"))->palette().color(QPalette::WindowText),
-                 QColor(0, 0, 0x80));
+        // Only a left click on the explanation turns it navy.
+        QWidget *text = p->ctrl(QStringLiteral("Text"));
+        QTest::mouseClick(text, Qt::RightButton);
+        QCOMPARE(text->palette().color(QPalette::WindowText), QColor(0x80, 0, 0x80));
+        QTest::mousePress(text, Qt::LeftButton);
+        QTest::mouseRelease(text, Qt::LeftButton, {}, QPoint(-5, -5)); // let go outside
+        QCOMPARE(text->palette().color(QPalette::WindowText), QColor(0x80, 0, 0x80));
+        QTest::mouseClick(text, Qt::LeftButton);
+        QCOMPARE(text->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
+
+        // A click into the input box brings the focus back there.
+        knopf("ZeigeTasten_0")->setFocus();
+        QTest::mouseClick(p->feld(), Qt::LeftButton, {}, QPoint(4, 4));
+        QVERIFY(p->feld()->hasFocus());
 
         QVERIFY(p->fenster().isVisible());
         knopf("EndE")->click();
