@@ -209,14 +209,6 @@ void tippen::vorbereiten()
     m_client->grab();
 }
 
-void tippen::waehleLektion(int nummer)
-{
-    if (nummer < 1 || nummer > Kurs::AnzahlLektionen)
-        return;
-    const int index = (nummer - 1) % 10;
-    (nummer <= 10 ? Lektion1 : nummer <= 20 ? Lektion2 : Lektion3)[index]->trigger();
-}
-
 void tippen::Form_Load()
 {
     m_geladen = true;

@@ -42,9 +42,6 @@ public:
     // first rendering that fills the font and picture caches. Changes nothing the learner sees.
     void vorbereiten();
 
-    // Lesson 1..30, as its menu item chooses it.
-    void waehleLektion(int nummer);
-
     // The exercise: its state and the line on screen.
     const Uebung &uebung() const { return m_uebung; }
 

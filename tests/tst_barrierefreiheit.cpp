@@ -267,6 +267,21 @@ private Q_SLOTS:
         QCOMPARE(name(p.ctrl(QStringLiteral("TextFeld"))), QStringLiteral("Lektion beendet"));
     }
 
+    // Going one line back announces that line with its place only: the progress title belongs
+    // to the line just completed and was said with it.
+    void zurueckOhneAltenTitel()
+    {
+        Hauptfensterprobe p;
+        p.zeige();
+        Ansagen aufnahme(p.fenster().findChild<QWidget *>(QStringLiteral("Ansage")));
+        p.lektion(1);
+        Tippen::text(p.feld(), Kurs::zeile(1, 1));
+        QVERIFY(aufnahme.texte.last().startsWith(QStringLiteral("Lektion: 1- Fehlerfrei:")));
+        p.ctrl<QAbstractButton>(QStringLiteral("Wiederholen"))->click();
+        QCOMPARE(aufnahme.texte.last(),
+                 QStringLiteral("Lektion 1, Zeile 1 von 15: ") + Kurs::zeile(1, 1));
+    }
+
     // The real message box is an alert that says its text, and the help window a dialog.
     void meldungUndHilfe()
     {
@@ -316,6 +331,7 @@ private Q_SLOTS:
         QTest::newRow("Wort am Cursor")        << t << -2 << wort << 0 << QStringLiteral("hi");
         QTest::newRow("Zeichen in der Mitte")  << t << 1 << zeichen << 0 << QStringLiteral("a");
         QTest::newRow("Zeichen vor dem Text")  << t << -1 << zeichen << 0 << QString();
+        QTest::newRow("Wort vor dem Text")     << t << -1 << wort << 0 << QString();
         QTest::newRow("Wort hinter dem Text")  << t << 7 << wort << 0 << QString();
         QTest::newRow("Wort am Anfang")        << t << 0 << wort << 0 << QStringLiteral("Was");
         QTest::newRow("Wort nach dem Anfang")  << t << 0 << wort << 1 << QStringLiteral(" ");
@@ -346,8 +362,12 @@ private Q_SLOTS:
                                 : richtung > 0 ? t->textAfterOffset(stelle, art, &anfang, &ende)
                                                : t->textAtOffset(stelle, art, &anfang, &ende);
         QCOMPARE(gelesen, erwartet);
-        if (!erwartet.isEmpty())
+        if (!erwartet.isEmpty()) {
             QCOMPARE(t->text(anfang, ende), erwartet);
+        } else { // no piece, and no place of one
+            QCOMPARE(anfang, -1);
+            QCOMPARE(ende, -1);
+        }
     }
 
     // Between two lines the box is empty and at the lesson's end it takes no more typing: a

@@ -1,16 +1,46 @@
-// Placing windows, the sunken client edge and handing addresses to the browser.
+// Placing windows, the sunken client edge, handing addresses to the browser, and the drawn
+// buttons and pictures the windows are built from.
 
 #include "Fakes.h"
 #include "util/Bildschirmzeiger.h"
 #include "util/BrowserAufrufen.h"
+#include "util/DesktopWebbrowser.h"
 #include "util/DickerRand.h"
+#include "util/Knopf.h"
+#include "util/SvgBild.h"
 #include "util/Zentriere.h"
 
+#include <QDesktopServices>
 #include <QFrame>
 #include <QMainWindow>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QtTest>
+
+// Stands in for the desktop's web browser: the addresses the desktop would have opened.
+class Empfaenger : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> geoeffnet;
+
+public Q_SLOTS:
+    void oeffnen(const QUrl &adresse) { geoeffnet << adresse; }
+};
+
+// Counts the paint events a widget gets.
+class Malzaehler : public QObject
+{
+public:
+    int anzahl = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        anzahl += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 class TstFensterwerkzeuge : public QObject
 {
@@ -146,6 +176,116 @@ private Q_SLOTS:
         QCOMPARE(u.browser.aufrufe[0].zeigerWaehrenddessen, std::optional(Qt::WaitCursor));
         QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(u.meldungen.eintraege.isEmpty());
+    }
+
+    // The real browser hand-off gives web pages to the desktop and nothing else.
+    void desktopOeffnetNurWebseiten()
+    {
+        Empfaenger desktop;
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), &desktop, "oeffnen");
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &desktop, "oeffnen");
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &desktop, "oeffnen");
+        QDesktopServices::setUrlHandler(QStringLiteral("ftp"), &desktop, "oeffnen");
+        DesktopWebbrowser browser;
+        QVERIFY(browser.oeffne(QUrl(QStringLiteral("https://fingalo.example.org/"))));
+        QVERIFY(browser.oeffne(QUrl(QStringLiteral("http://www.example.org/a"))));
+        QVERIFY(!browser.oeffne(QUrl(QStringLiteral("file:///etc/passwd"))));
+        QVERIFY(!browser.oeffne(QUrl(QStringLiteral("ftp://example.org/"))));
+        QVERIFY(!browser.oeffne(QUrl()));
+        QCOMPARE(desktop.geoeffnet,
+                 (QList<QUrl>{QUrl(QStringLiteral("https://fingalo.example.org/")),
+                              QUrl(QStringLiteral("http://www.example.org/a"))}));
+        for (const char *art : {"https", "http", "file", "ftp"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(art));
+    }
+
+    // With no pointer set by anyone, the standard pointer is reported.
+    void bildschirmzeigerOhneVorgabe()
+    {
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QCOMPARE(bildschirmzeiger(), 0);
+        QGuiApplication::setOverrideCursor(Qt::CrossCursor);
+        QCOMPARE(bildschirmzeiger(), 0);
+        QGuiApplication::restoreOverrideCursor();
+    }
+
+    // A key shows its colour with rounded corners through which the window shows; held down it
+    // turns darker, and a key disabled while held is let go.
+    void knopfGezeichnet()
+    {
+        const QColor magenta(255, 0, 255);
+        const QColor blau(160, 200, 240);
+        QWidget grund;
+        grund.setAutoFillBackground(true);
+        QPalette farben = grund.palette();
+        farben.setColor(QPalette::Window, magenta);
+        grund.setPalette(farben);
+        grund.resize(140, 60);
+        auto *knopf = new Knopf(blau, &grund);
+        knopf->setGeometry(10, 10, 120, 40);
+        grund.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grund));
+
+        const auto punkt = [&](int x, int y) {
+            return grund.grab().toImage().pixelColor(10 + x, 10 + y);
+        };
+        const auto nahe = [](QColor a, QColor b) {
+            return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) +
+                       qAbs(a.blue() - b.blue()) <=
+                   24;
+        };
+        QVERIFY2(nahe(punkt(0, 0), magenta), qPrintable(punkt(0, 0).name()));
+        QVERIFY2(nahe(punkt(8, 20), blau), qPrintable(punkt(8, 20).name()));
+        knopf->setDown(true);
+        QVERIFY2(nahe(punkt(8, 20), blau.darker(115)), qPrintable(punkt(8, 20).name()));
+        QVERIFY(!nahe(punkt(8, 20), blau));
+        QVERIFY2(nahe(punkt(0, 0), magenta), qPrintable(punkt(0, 0).name()));
+
+        knopf->setEnabled(false);
+        QVERIFY(!knopf->isDown());
+        QVERIFY2(nahe(punkt(8, 20), blau), qPrintable(punkt(8, 20).name()));
+
+        // A key learned gets a bold font: the window draws it anew at once.
+        Malzaehler zaehler;
+        knopf->installEventFilter(&zaehler);
+        QTest::qWait(20);
+        const int vorher = zaehler.anzahl;
+        QFont fett = knopf->font();
+        fett.setBold(true);
+        knopf->setFont(fett);
+        QTRY_VERIFY(zaehler.anzahl > vorher);
+    }
+
+    // A picture is drawn over what lies under it, which shows through where the picture is
+    // empty and still gets the clicks.
+    void bildDurchsichtig()
+    {
+        const QColor magenta(255, 0, 255);
+        QWidget grund;
+        grund.setAutoFillBackground(true);
+        QPalette farben = grund.palette();
+        farben.setColor(QPalette::Window, magenta);
+        grund.setPalette(farben);
+        grund.resize(222, 153);
+        auto *darunter = new QPushButton(&grund);
+        darunter->setGeometry(0, 0, 30, 30);
+        auto *bild = new SvgBild(QStringLiteral(":/bilder/haende.svg"), &grund);
+        bild->setGeometry(10, 10, 202, 133);
+        grund.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grund));
+
+        const QImage gezeichnet = grund.grab(QRect(10, 10, 202, 133)).toImage();
+        QCOMPARE(gezeichnet.pixelColor(gezeichnet.width() - 1, gezeichnet.height() - 1), magenta);
+        int fremd = 0; // pixels the hands cover
+        for (int y = 0; y < gezeichnet.height(); ++y)
+            for (int x = 0; x < gezeichnet.width(); ++x)
+                fremd += gezeichnet.pixelColor(x, y) != magenta;
+        QVERIFY2(fremd > gezeichnet.width() * gezeichnet.height() / 4,
+                 qPrintable(QString::number(fremd)));
+
+        QSignalSpy geklickt(darunter, &QPushButton::clicked);
+        QTest::mouseClick(grund.windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(geklickt.size(), 1);
     }
 
     void bildschirmzeigerStapeltNicht()
