@@ -80,7 +80,8 @@ void Uebung::PruefeEingabe()
     if (m_meldungOffen)
         return; // dropped once the message is confirmed, see melde()
     const QString feld = m_feld.text();
-    if (feld == auswahlaufforderung()) {
+    // The prompt is ours only once the lesson is over; pasted into an open lesson it is typing.
+    if (!m_feld.istAktiv() && feld == auswahlaufforderung()) {
         m_angenommen = feld;
         Q_EMIT wiederholenMoeglich(false);
         return;
@@ -148,9 +149,9 @@ void Uebung::melde(const std::function<void()> &meldung)
 
 void Uebung::Lektionsende()
 {
+    m_feld.setzeAktiv(false);
     m_feld.setzeText(auswahlaufforderung()); // evaluates the prompt, nested: hides Wiederholen
     Q_EMIT wiederholenMoeglich(false);
-    m_feld.setzeAktiv(false);
     m_zeile.clear();
     Q_EMIT lektionBeendet();
 }

@@ -165,6 +165,23 @@ private Q_SLOTS:
         QCOMPARE(p->fenster().uebung().zustand().FehlerZahl, meldungen.size());
     }
 
+    // The text the box shows at a lesson's end, pasted into a lesson, is checked as typing.
+    void aufforderungEingefuegt()
+    {
+        p->lektion(1);
+        auto *wiederholen = p->ctrl<QAbstractButton>(QStringLiteral("Wiederholen"));
+        QVERIFY(wiederholen->isVisible());
+        QApplication::clipboard()->setText(QString(40, u' ') +
+                                           QStringLiteral("- Lektion auswählen -"));
+        QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(p->meldungen(), QStringList{Sollwerte::falschesZeichen(Kurs::zeile(1, 1).left(1),
+                                                                        QStringLiteral(" "))});
+        pruefeAmEnde(QString());
+        QVERIFY(wiederholen->isVisible());
+        Tippen::text(feld, Kurs::zeile(1, 1));
+        QCOMPARE(p->ctrl<QLabel>(QStringLiteral("TextFeld"))->text(), Kurs::zeile(1, 2));
+    }
+
     // Before any lesson the box shows " Lektion auswählen"; the first key replaces it and is
     // checked against the instruction in the yellow line.
     void ersteTasteErsetztDieAufforderung()
