@@ -1,9 +1,8 @@
 #include "main_window/Eingabefeld.h"
 
 #include "main_window/EingabefeldZugang.h"
-#include "main_window/Tastensymbole.h"
+#include "main_window/Totetastenwaechter.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -43,73 +42,21 @@ bool meldungOffen()
 
 } // namespace
 
-// On X11 the input method takes a dead key (´ ` ^) before any widget sees it: the box would
-// never hear that key go down. This watches the raw key presses meant for the box and announces
-// those of dead keys itself; every other key reaches the box as a key event or, after a dead
-// key, as the commit it completes, and announces itself there.
-class Eingabefeld::Tastenbeobachter : public QAbstractNativeEventFilter
-{
-public:
-    explicit Tastenbeobachter(Eingabefeld &feld) : m_feld(feld)
-    {
-        if (auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-            m_verbindung = x11->connection();
-        if (m_verbindung) {
-            ladeBelegung();
-            QCoreApplication::instance()->installNativeEventFilter(this);
-        }
-    }
-    ~Tastenbeobachter() override
-    {
-        if (m_verbindung)
-            QCoreApplication::instance()->removeNativeEventFilter(this);
-    }
-
-    bool nativeEventFilter(const QByteArray &art, void *nachricht, qintptr *) override
-    {
-        if (art != "xcb_generic_event_t")
-            return false;
-        const auto *ereignis = static_cast<const xcb_generic_event_t *>(nachricht);
-        const quint8 typ = ereignis->response_type & ~0x80;
-        if (typ == XCB_MAPPING_NOTIFY) {
-            ladeBelegung(); // the layout changed
-        } else if (typ == XCB_KEY_PRESS && m_feld.nimmtTastenAn()) {
-            const auto *taste = static_cast<const xcb_key_press_event_t *>(nachricht);
-            if (m_belegung.istTotetaste(taste->detail, (taste->state & XCB_MOD_MASK_SHIFT) != 0))
-                QMetaObject::invokeMethod(
-                    &m_feld, [this] { Q_EMIT m_feld.tasteRunter(); }, Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-private:
-    // The keyboard's symbols per key code, as the X server maps them.
-    void ladeBelegung()
-    {
-        const xcb_setup_t *aufbau = xcb_get_setup(m_verbindung);
-        const quint8 erster = aufbau->min_keycode;
-        const quint8 anzahl = quint8(aufbau->max_keycode - aufbau->min_keycode + 1);
-        xcb_get_keyboard_mapping_reply_t *antwort = xcb_get_keyboard_mapping_reply(
-            m_verbindung, xcb_get_keyboard_mapping(m_verbindung, erster, anzahl), nullptr);
-        if (!antwort)
-            return;
-        const xcb_keysym_t *symbole = xcb_get_keyboard_mapping_keysyms(antwort);
-        m_belegung =
-            Tastensymbole(erster, antwort->keysyms_per_keycode,
-                          {symbole, symbole + xcb_get_keyboard_mapping_keysyms_length(antwort)});
-        free(antwort);
-    }
-
-    Eingabefeld &m_feld;
-    xcb_connection_t *m_verbindung = nullptr;
-    Tastensymbole m_belegung;
-};
-
 Eingabefeld::Eingabefeld(const QString &anfang, QWidget *parent) : QLineEdit(anfang, parent)
 {
     EingabefeldZugang::einrichten();
-    if (QGuiApplication::platformName() == u"xcb")
-        m_beobachter = std::make_unique<Tastenbeobachter>(*this);
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (xcb_connection_t *verbindung = x11 ? x11->connection() : nullptr) {
+        m_waechter = std::make_unique<Totetastenwaechter>(
+            [verbindung] { return Totetastenwaechter::belegungVon(verbindung); },
+            [this] { return nimmtTastenAn(); },
+            [this] {
+                // After the filter: the key press itself goes on to the input method first.
+                QMetaObject::invokeMethod(
+                    this, [this] { Q_EMIT tasteRunter(); }, Qt::QueuedConnection);
+            });
+        QCoreApplication::instance()->installNativeEventFilter(m_waechter.get());
+    }
     // Whatever moves the caret or selects (an input method, the context menu's "select all"),
     // the caret goes back to the end and nothing stays selected.
     connect(this, &QLineEdit::cursorPositionChanged, this, [this] {
@@ -122,7 +69,11 @@ Eingabefeld::Eingabefeld(const QString &anfang, QWidget *parent) : QLineEdit(anf
     });
 }
 
-Eingabefeld::~Eingabefeld() = default;
+Eingabefeld::~Eingabefeld()
+{
+    if (m_waechter)
+        QCoreApplication::instance()->removeNativeEventFilter(m_waechter.get());
+}
 
 bool Eingabefeld::nimmtTastenAn() const
 {

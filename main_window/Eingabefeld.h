@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <memory>
 
+class Totetastenwaechter;
+
 // The learner's input box. The caret always stands at the end of what has been typed: cursor
 // keys, clicks, selections and drops never move it or replace text inside the line, and pastes,
 // drops and middle clicks insert at the end. Every key that goes down, and every character an
@@ -30,10 +32,8 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    class Tastenbeobachter;
-
     void amEndeEinfuegen(const QString &text);
     bool nimmtTastenAn() const;
 
-    std::unique_ptr<Tastenbeobachter> m_beobachter;
+    std::unique_ptr<Totetastenwaechter> m_waechter; // on X11 only
 };

@@ -160,6 +160,8 @@ void tippen::setzeFokusfolge()
         folge << Finger[i];
     folge << ZeigeTasten[0] << ZeigeTasten[1] << taste({Command1}) << taste({Command2})
           << taste({Command3}) << taste({Command4}) << Wiederholen;
+    // A key missing from the layout would silently break the chain in two.
+    Q_ASSERT(!folge.contains(nullptr));
     for (qsizetype i = 1; i < folge.size(); ++i)
         QWidget::setTabOrder(folge[i - 1], folge[i]);
 }

@@ -218,6 +218,7 @@ private Q_SLOTS:
             {"FehlerTaste", "Fehler 0", "Fehlerzähler; ein Klick stellt ihn wieder auf 0"},
             {"Wiederholen", "Wiederholen", "Eine Zeile zurückgehen"},
             {"Text", "TEXT ZUR LEKTION", "Text zur Lektion"},
+            {"MeinText", "_", "Bisher getippt"},
         };
         // clang-format on
         for (const auto &z : zeilen)
@@ -328,6 +329,10 @@ private Q_SLOTS:
         QTest::newRow("Wort am Ende")          << t << 6 << wort << 0 << QStringLiteral("hi");
         QTest::newRow("Wort vor dem Ende")     << t << 6 << wort << -1 << QStringLiteral(" ");
         QTest::newRow("Wort nach dem Ende")    << t << 6 << wort << 1 << QString();
+        QTest::newRow("Wort vor dem Cursor")   << t << -2 << wort << -1 << QStringLiteral(" ");
+        QTest::newRow("Wort nach dem Cursor")  << t << -2 << wort << 1 << QString();
+        QTest::newRow("vor dem ersten Wort")   << t << 2 << wort << -1 << QString();
+        QTest::newRow("erstes Zeichen davor")  << t << 1 << zeichen << -1 << QStringLiteral("W");
         QTest::newRow("Wort am Cursor")        << t << -2 << wort << 0 << QStringLiteral("hi");
         QTest::newRow("Zeichen in der Mitte")  << t << 1 << zeichen << 0 << QStringLiteral("a");
         QTest::newRow("Zeichen vor dem Text")  << t << -1 << zeichen << 0 << QString();

@@ -8,6 +8,7 @@
 #include "util/DesktopWebbrowser.h"
 #include "util/DickerRand.h"
 #include "util/Knopf.h"
+#include "util/Mauszeiger.h"
 #include "util/SvgBild.h"
 #include "util/Zentriere.h"
 
@@ -125,6 +126,7 @@ private Q_SLOTS:
             Zentriere(&fenster, code);
             QCOMPARE(fenster.pos(), QPoint(37, 41));
         }
+        Zentriere(nullptr, 1); // no window: nothing to do
     }
 
     void echtesFensterAufDemBildschirm()
@@ -267,6 +269,52 @@ private Q_SLOTS:
         fett.setBold(true);
         knopf->setFont(fett);
         QTRY_VERIFY(zaehler.anzahl > vorher);
+    }
+
+    // The hand pointers show only the hand. A pointing hand clicks with its fingertip: the
+    // hot spot is the most solid pixel of the topmost row drawn; the open hand grips with its
+    // palm.
+    void zeiger_data()
+    {
+        QTest::addColumn<QCursor>("zeiger");
+        QTest::addColumn<QPoint>("heiss");
+        QTest::addColumn<bool>("zeigend");
+        QTest::newRow("zeigende Hand") << Mauszeiger::zeigeHand() << QPoint(11, 1) << true;
+        QTest::newRow("am Start") << Mauszeiger::zeigeHandStart() << QPoint(11, 1) << true;
+        QTest::newRow("offene Hand") << Mauszeiger::offeneHand() << QPoint(16, 14) << false;
+    }
+    void zeiger()
+    {
+        QFETCH(QCursor, zeiger);
+        QFETCH(QPoint, heiss);
+        QFETCH(bool, zeigend);
+        QCOMPARE(zeiger.hotSpot(), heiss);
+        const QImage bild = zeiger.pixmap().toImage();
+        const int rand = bild.width() - 1;
+        for (const QPoint ecke :
+             {QPoint(0, 0), QPoint(rand, 0), QPoint(0, rand), QPoint(rand, rand)})
+            QCOMPARE(bild.pixelColor(ecke).alpha(), 0);
+
+        const qreal dpr = zeiger.pixmap().devicePixelRatio();
+        const auto deckung = [&](int x, int y) {
+            return bild.pixelColor((QPointF(x, y) * dpr).toPoint()).alpha();
+        };
+        if (!zeigend) {
+            QCOMPARE(deckung(heiss.x(), heiss.y()), 255);
+            return;
+        }
+        int oben = 0;
+        while (oben < 32 && [&] {
+            for (int x = 0; x < 32; ++x)
+                if (deckung(x, oben) > 0)
+                    return false;
+            return true;
+        }())
+            ++oben;
+        QCOMPARE(oben, heiss.y());
+        for (int x = 0; x < 32; ++x)
+            QVERIFY2(deckung(x, oben) < deckung(heiss.x(), oben) || x == heiss.x(),
+                     qPrintable(QString::number(x)));
     }
 
     // A picture is drawn over what lies under it, which shows through where the picture is

@@ -7,6 +7,7 @@
 #include "engine/Uebung.h"
 #include "lessons/Kurs.h"
 #include "main_window/Tastensymbole.h"
+#include "main_window/Totetastenwaechter.h"
 #include "main_window/tippen.h"
 #include "util/QtMeldungen.h"
 
@@ -19,6 +20,7 @@
 #include <QMimeData>
 #include <QtTest>
 #include <functional>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -121,11 +123,42 @@ private Q_SLOTS:
         const QPoint ort(4, feld->height() / 2);
         QDragEnterEvent hinein(ort, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(feld, &hinein);
-        QDropEvent ablegen(ort, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent ablegen(ort, Qt::MoveAction | Qt::CopyAction, &daten, Qt::LeftButton,
+                           Qt::ShiftModifier); // Shift asks to move
         QApplication::sendEvent(feld, &ablegen);
+        QCOMPARE(ablegen.dropAction(), Qt::CopyAction); // the other program keeps its text
         QCOMPARE(p->meldungen(),
                  QStringList{Sollwerte::falschesZeichen(QStringLiteral("k"), QStringLiteral("x"))});
         pruefeAmEnde(QStringLiteral("fdf j"));
+    }
+
+    // A picture or a file dragged over the box is refused.
+    void ziehenOhneText()
+    {
+        zuZeileVier();
+        QMimeData daten;
+        daten.setImageData(QImage(4, 4, QImage::Format_RGB32));
+        const QPoint ort(4, feld->height() / 2);
+        QDragEnterEvent hinein(ort, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(feld, &hinein);
+        QVERIFY(!hinein.isAccepted());
+        QDropEvent ablegen(ort, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(feld, &ablegen);
+        QVERIFY(!ablegen.isAccepted());
+        pruefeAmEnde(QStringLiteral("fdf"));
+    }
+
+    // An input method that places the caret (as it may while composing) places it at the end.
+    void eingabemethodeSetztDenCursor()
+    {
+        zuZeileVier();
+        QInputMethodEvent ereignis(
+            QString(), {QInputMethodEvent::Attribute(QInputMethodEvent::Selection, 0, 0)});
+        QApplication::sendEvent(feld, &ereignis);
+        pruefeAmEnde(QStringLiteral("fdf"));
+        commit(feld, QStringLiteral(" "));
+        pruefeAmEnde(QStringLiteral("fdf "));
+        QVERIFY(p->meldungen().isEmpty());
     }
 
     // Several characters at once are checked from the first: the correct ones stay, one message
@@ -311,6 +344,46 @@ private Q_SLOTS:
         QVERIFY(raender.istTotetaste(9, false));
         QVERIFY(raender.istTotetaste(9, true)); // one symbol per key: Shift has no own column
         QVERIFY(!raender.istTotetaste(10, false));
+    }
+
+    // The raw key presses on X11: a dead key is reported while the box takes keys, a new
+    // layout is read when the server announces it, and nothing is ever swallowed.
+    void totetastenAufX11()
+    {
+        int gelesen = 0;
+        bool nimmtAn = true;
+        int gemeldet = 0;
+        Totetastenwaechter waechter(
+            [&] {
+                ++gelesen;
+                return Tastensymbole(8, 2, {0xfe51, 0xfe50, 0xfe52, 0xb0, 0x61, 0x41});
+            },
+            [&] { return nimmtAn; }, [&] { ++gemeldet; });
+        QCOMPARE(gelesen, 1);
+        const auto druecke = [&](quint8 typ, quint8 code, quint16 zustand,
+                                 const char *art = "xcb_generic_event_t") {
+            xcb_key_press_event_t taste{};
+            taste.response_type = typ;
+            taste.detail = code;
+            taste.state = zustand;
+            const int vorher = gemeldet;
+            if (waechter.nativeEventFilter(art, &taste, nullptr))
+                return -1; // swallowed: the input method would never see it
+            return gemeldet - vorher;
+        };
+        QCOMPARE(druecke(XCB_KEY_PRESS, 8, 0), 1);
+        QCOMPARE(druecke(XCB_KEY_PRESS | 0x80, 8, 0), 1); // sent by another client
+        QCOMPARE(druecke(XCB_KEY_PRESS, 9, 0), 1);
+        QCOMPARE(druecke(XCB_KEY_PRESS, 9, XCB_MOD_MASK_SHIFT), 0); // °, no dead key
+        QCOMPARE(druecke(XCB_KEY_PRESS, 10, 0), 0);
+        QCOMPARE(druecke(XCB_KEY_RELEASE, 8, 0), 0);
+        QCOMPARE(druecke(XCB_KEY_PRESS, 8, 0, "windows_generic_MSG"), 0);
+        nimmtAn = false;
+        QCOMPARE(druecke(XCB_KEY_PRESS, 8, 0), 0);
+        nimmtAn = true;
+        QCOMPARE(gelesen, 1);
+        QCOMPARE(druecke(XCB_MAPPING_NOTIFY, 0, 0), 0);
+        QCOMPARE(gelesen, 2);
     }
 };
 

@@ -75,6 +75,11 @@ private Q_SLOTS:
             u"    Fingalo Webseite (mnu_Webseite)"_s,
         };
         // clang-format on
+        // The link captions are our own; at least they carry no capital inside a word.
+        static const QRegularExpression tippfehler(QStringLiteral("\\p{Ll}\\p{Lu}"));
+        for (const QString &zeile : std::as_const(gezeigt))
+            QVERIFY2(!tippfehler.match(zeile.section(QStringLiteral(" ("), 0, 0)).hasMatch(),
+                     qPrintable(zeile));
         QCOMPARE(gezeigt.size(), soll.size());
         for (qsizetype i = 0; i < soll.size(); ++i) {
             if (soll[i].contains(QStringLiteral("* (mnu_"))) {

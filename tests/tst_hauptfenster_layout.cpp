@@ -185,12 +185,16 @@ private Q_SLOTS:
                      qPrintable(
                          QStringLiteral("text from %1 to %2").arg(text.left()).arg(text.right())));
         }
+        const QPoint mitte = platz.center();
+        const QPoint aussen[] = {{platz.left(), mitte.y()},
+                                 {platz.right(), mitte.y()},
+                                 {mitte.x(), platz.top()},
+                                 {mitte.x(), platz.bottom()}};
+        if (!s.rand && qobject_cast<QLabel *>(w)) {
+            for (const QPoint &ort : aussen)
+                QCOMPARE(bild.pixelColor(ort), grund);
+        }
         if (s.rand) {
-            const QPoint mitte = platz.center();
-            const QPoint aussen[] = {{platz.left(), mitte.y()},
-                                     {platz.right(), mitte.y()},
-                                     {mitte.x(), platz.top()},
-                                     {mitte.x(), platz.bottom()}};
             const QPoint innen[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
             const QColor linie = bild.pixelColor(aussen[0]);
             QVERIFY(linie != grund && linie != bgr(Fensterfarbe));

@@ -416,6 +416,54 @@ private Q_SLOTS:
         };
         QVERIFY(legende({3, 2, 1, 0}, true));
         QVERIFY(legende({7, 6, 5, 4}, false));
+
+        // Beside each swatch its finger's name, as wide as the name set in the legend's font.
+        const char16_t *namen[] = {u"Linker Zeigefinger",     u"Linker Mittelfinger",
+                                   u"Linker Ringfinger",      u"Linker kleiner Finger",
+                                   u"Rechter kleiner Finger", u"Rechter Ringfinger",
+                                   u"Rechter Mittelfinger",   u"Rechter Zeigefinger"};
+        QFont legendenschrift(QStringLiteral("Arial"));
+        legendenschrift.setPixelSize(14);
+        const QFontMetrics masse(legendenschrift);
+        for (int finger = 0; finger < 8; ++finger) {
+            const bool links = finger < 4;
+            const QList<QRect> zwei = flecken(finger);
+            const QRect feld = (zwei[0].left() < zwei[1].left()) == links ? zwei[0] : zwei[1];
+            const QRect daneben = links ? QRect(feld.left() - 240, feld.top(), 236, feld.height())
+                                        : QRect(feld.right() + 4, feld.top(), 236, feld.height());
+            const QRect text = Bildpruefung::umriss(grafik, daneben, grund);
+            const QString name = QString::fromUtf16(namen[finger]);
+            QVERIFY2(qAbs(text.width() - masse.tightBoundingRect(name).width()) <= 2,
+                     qPrintable(QStringLiteral("%1: %2 px drawn, %3 px for the name")
+                                    .arg(name)
+                                    .arg(text.width())
+                                    .arg(masse.tightBoundingRect(name).width())));
+        }
+    }
+
+    // A larger help window shows the picture scaled and in its middle; a listener is told what
+    // it shows.
+    void fingerbildMittig()
+    {
+        FingerBild bild;
+        const auto raender = [&](QSize groesse) {
+            bild.resize(groesse);
+            const QImage grafik = bild.grab().toImage();
+            const QRect inhalt =
+                Bildpruefung::umriss(grafik, grafik.rect(), grafik.pixelColor(0, 0));
+            return std::pair(inhalt, grafik.width() - 1 - inhalt.right());
+        };
+        const QSize natur = bild.sizeHint();
+        const auto [natuerlich, rechtsNatuerlich] = raender(natur);
+        const auto [gross, rechts] = raender(QSize(1300, 700));
+        // Scaled to the height; left and right margins differ only as they do at natural size.
+        const qreal mass = 700.0 / natur.height();
+        QVERIFY(qAbs(gross.width() - natuerlich.width() * mass) <= 3);
+        QVERIFY2(qAbs((gross.left() - rechts) - (natuerlich.left() - rechtsNatuerlich) * mass) <= 3,
+                 qPrintable(QStringLiteral("%1..%2").arg(gross.left()).arg(gross.right())));
+        QCOMPARE(bild.accessibleDescription(),
+                 QStringLiteral("Die Tastatur mit jeder Taste in der Farbe des Fingers, der sie "
+                                "anschlägt, darunter die Hände und die Legende der Finger"));
     }
 };
 

@@ -250,7 +250,9 @@ private Q_SLOTS:
         QCOMPARE(bereit()->findChild<QLabel *>(QStringLiteral("TextFeld"))->text(),
                  QStringLiteral(" Kleiner 10-Finger Fingalo / Ausgabefeld"));
         QWidget *start = p->ctrl(QStringLiteral("Command1"))->window();
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor); // the main window's load clears it
         qobject_cast<QAbstractButton *>(p->ctrl(QStringLiteral("Command1")))->click();
+        QVERIFY(!QGuiApplication::overrideCursor());
         QWidget *haupt = hauptfenster();
         QVERIFY(haupt);
         QVERIFY(!start->isVisible());

@@ -200,6 +200,7 @@ private Q_SLOTS:
         QCOMPARE(Zeichenkette::anzahl(QString(QChar(0xD800)) + u'a'), 2);
         QCOMPARE(Zeichenkette::anfang(u'a' + emoji + u'b', 2), u'a' + emoji);
         QCOMPARE(Zeichenkette::letztes(u'a' + emoji), emoji);
+        QCOMPARE(Zeichenkette::letztes(emoji), emoji);
         QCOMPARE(Zeichenkette::breiteAb(emoji, 0), 2);
         QCOMPARE(Zeichenkette::breiteAb(allein, 0), 1);
     }

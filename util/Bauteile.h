@@ -10,7 +10,7 @@
 // Builders for the controls both windows place at fixed pixel positions.
 namespace Bauteile {
 
-QFont schrift(const QString &familie, qreal punkte, bool fett = false);
+QFont schrift(const QString &familie, qreal punkte, bool fett);
 QFont arial(qreal punkte, bool fett = false);
 
 // Rounds the edges, not position and size apart, so neighbours never leave a gap between them.
