@@ -73,14 +73,14 @@ constexpr std::array<Tastendaten, AnzahlTasten> Tasten{{
     {{Zeichentaste, 5}, 648, R4, K, K, u"-", u"_",   u'-', RechtsKlein,  18, {}, {}},
     {{ShiftTaste, 1},   704, R4, 145, K, {}, {}, u'\u00DE', RechtsKlein, 18, u":/bilder/taste_umschalt_breit.svg", u"Umschalttaste rechts"},
     // Row 5: Strg, logo, Alt, space, AltGr, logo, menu, Strg
-    {{Strgtaste, 0},     32, R5, 85, K, u"Strg", u"Strg", u'\u00C7', LinksKlein, 14.25, {}, u"Steuerungstaste links"},
+    {{Strgtaste, 0},     32, R5, 85, K, u"Strg", {}, u'\u00C7', LinksKlein, 14.25, {}, u"Steuerungstaste links"},
     {{Command1, 0},     120, R5, K, K, {}, {}, 0, Keiner, 18, u":/bilder/taste_logo.svg", u"Systemtaste links"},
-    {{Alttaste, 0},     176, R5, K, K, u"Alt", u"Alt", u'\u00AA', LinksKlein, 14.25, {}, u"Taste Alt"},
-    {{LeerTaste, 2},    232, R5, 332 + 1.0 / 3, K, u"leer", u"leer", 0, Daumen, 14.25, {}, u"Leertaste"},
-    {{AltGrTaste, 0},   568, R5, 61, K, u"Alt Gr", u"Alt Gr", u'\u00AB', RechtsKlein, 14.25, {}, u"Taste Alt Gr"},
+    {{Alttaste, 0},     176, R5, K, K, u"Alt", {}, u'\u00AA', LinksKlein, 14.25, {}, u"Taste Alt"},
+    {{LeerTaste, 2},    232, R5, 332 + 1.0 / 3, K, u"leer", {}, 0, Daumen, 14.25, {}, u"Leertaste"},
+    {{AltGrTaste, 0},   568, R5, 61, K, u"Alt Gr", {}, u'\u00AB', RechtsKlein, 14.25, {}, u"Taste Alt Gr"},
     {{Command2, 0},     632, R5, 61, K, {}, {}, 0, Keiner, 18, u":/bilder/taste_logo.svg", u"Systemtaste rechts"},
     {{Command3, 0},     696, R5, 69, K, {}, {}, 0, Keiner, 18, u":/bilder/taste_kontextmenue.svg", u"Kontextmenütaste"},
-    {{Strgtaste, 1},    768, R5, 80, K, u"Strg", u"Strg", u'\u00C6', RechtsKlein, 14.25, {}, u"Steuerungstaste rechts"},
+    {{Strgtaste, 1},    768, R5, 80, K, u"Strg", {}, u'\u00C6', RechtsKlein, 14.25, {}, u"Steuerungstaste rechts"},
 }};
 // clang-format on
 

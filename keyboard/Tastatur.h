@@ -31,7 +31,7 @@ struct Tastendaten
     double breite;
     double hoehe;
     QStringView ohneUmschalt; // what the key types without Shift ("q"), or its word ("Strg")
-    QStringView mitUmschalt;  // with Shift ("Q"); a button caption, so "&" is written "&&"
+    QStringView mitUmschalt;  // with Shift ("Q"), character keys only; "&" is written "&&"
     char16_t code;            // the key's character in key strings; 0 when none names it
     Finger finger;
     qreal punkte;           // design font size of the caption
