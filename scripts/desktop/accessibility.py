@@ -1,6 +1,7 @@
 """The accessibility bus side: the program's tree as a screen reader reads it (pyatspi)."""
 import os
 import subprocess
+import time
 
 import pyatspi
 from gi.repository import Atspi
@@ -123,3 +124,36 @@ class Program:
                 self.process.kill()
                 self.process.wait()
         self.log.close()
+
+
+class EventCount:
+    """Counts the accessibility events the program raises while `action` runs and for `linger`
+    seconds after, by kind ("object:text-changed:insert" ...)."""
+
+    def __init__(self, action, linger=0.6):
+        from collections import Counter
+
+        from gi.repository import GLib
+
+        self.kinds = Counter()
+        kinds = ("object:", "window:", "focus:")
+        pyatspi.Registry.registerEventListener(self._heard, *kinds)
+        try:
+            action()
+            context = GLib.MainContext.default()
+            deadline = time.monotonic() + linger
+            while time.monotonic() < deadline:
+                while context.iteration(False):
+                    pass
+                time.sleep(0.01)
+        finally:
+            pyatspi.Registry.deregisterEventListener(self._heard, *kinds)
+
+    def _heard(self, event):
+        self.kinds[event.type] += 1
+
+    def total(self):
+        return sum(self.kinds.values())
+
+    def summary(self):
+        return ", ".join(f"{n} {kind}" for kind, n in sorted(self.kinds.items()))

@@ -19,7 +19,7 @@ import pyatspi
 from gi.repository import GLib
 
 from accessibility import Program, descendants, find, focused, names, showing, snapshot, states
-from accessibility import text_of
+from accessibility import EventCount, text_of
 from common import WAIT, Aborted, Results, settle, wait_for
 from expected import (
     BACKSPACE_KEY,
@@ -422,9 +422,28 @@ class Session:
         )
 
     def complete_line_1(self):
+        r = self.results
         mark = self.orca.mark()
         done = len(text_of(self.feld))
-        self.type_line(LESSON_1[0][done:], 1, 1, lambda: text_of(self.feld) == "")
+        # What a screen reader is sent for one correct key, and for the key that ends a line:
+        # a few events each, never a flood.
+        one = EventCount(lambda: type_text(LESSON_1[0][done]))
+        print(f"note: one correct key raised {one.total()} events: {one.summary()}")
+        r.check(
+            "one correct key: the insertion, in at most 6 accessibility events",
+            (1, True),
+            (one.kinds["object:text-changed:insert"], one.total() <= 6),
+        )
+        self.type_line(LESSON_1[0][done + 1 : -1], 1, 1, lambda: True)
+        settle(lambda: text_of(self.feld), LESSON_1[0][:-1])
+        last = EventCount(lambda: type_text(LESSON_1[0][-1]))
+        print(f"note: the key that ends the line raised {last.total()} events: {last.summary()}")
+        r.check(
+            "line-ending key: the announcement shown, in at most 20 accessibility events",
+            (True, True),
+            (last.kinds["object:state-changed:showing"] > 0, last.total() <= 20),
+        )
+        wait_for(lambda: text_of(self.feld) == "")
         self.check_title("line 1 completed", progress_title(1, 1))
         self.check_line("line 1 completed", 1, 2, LESSON_1[1])
         self.check_announced(
