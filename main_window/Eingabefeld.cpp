@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <xcb/xcb.h>
 
@@ -17,9 +18,12 @@ bool istEingabetaste(const QKeyEvent *event)
            event->text() == QStringView(u"\r");
 }
 
-// Keys that would move the caret or select: the caret stays at the end of the line.
+// Keys that would move the caret, select, or bring back text the box held before: typing goes
+// on at the end of a correct beginning, and Backspace is the way to take characters back.
 bool bewegtDenCursor(const QKeyEvent *event)
 {
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
+        return true;
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right:
@@ -98,13 +102,27 @@ void Eingabefeld::keyPressEvent(QKeyEvent *event)
 
 void Eingabefeld::inputMethodEvent(QInputMethodEvent *event)
 {
-    if (meldungOffen() && !event->commitString().isEmpty()) {
+    if (meldungOffen() && (!event->commitString().isEmpty() || event->replacementLength() != 0)) {
         event->accept();
         return;
     }
     if (!event->commitString().isEmpty())
         Q_EMIT tasteRunter();
     end(false);
+    // An input method may rewrite text around the caret as it commits. Up to the caret that is
+    // taking characters back and typing others; anything before that would change correct
+    // characters inside the line, and after the caret there is nothing. So a rewrite ends at the
+    // caret, and one that ends before it leaves the text alone: its text is typed at the end.
+    const int ab = event->replacementStart();
+    const int bis = ab + event->replacementLength();
+    const int neuAb = ab < 0 && bis >= 0 ? ab : 0;
+    if (neuAb != ab || -neuAb != event->replacementLength()) {
+        QInputMethodEvent amEnde(event->preeditString(), event->attributes());
+        amEnde.setCommitString(event->commitString(), neuAb, -neuAb);
+        QLineEdit::inputMethodEvent(&amEnde);
+        event->accept();
+        return;
+    }
     QLineEdit::inputMethodEvent(event);
 }
 
@@ -156,6 +174,21 @@ void Eingabefeld::dropEvent(QDropEvent *event)
     event->setDropAction(Qt::CopyAction);
     event->accept();
     amEndeEinfuegen(event->mimeData()->text());
+}
+
+void Eingabefeld::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The box keeps a correct beginning with the caret at its end, so of the usual editing
+    // commands only pasting applies (at the end, checked like typing); undo and redo would bring
+    // back text the exercise took out.
+    auto *menue = new QMenu(this);
+    menue->setAttribute(Qt::WA_DeleteOnClose);
+    const QString text = QApplication::clipboard()->text();
+    QAction *einfuegen = menue->addAction(QStringLiteral("&Einfügen\tStrg+V"), this,
+                                          [this, text] { amEndeEinfuegen(text); });
+    einfuegen->setEnabled(!text.isEmpty());
+    menue->popup(event->globalPos());
+    event->accept();
 }
 
 void Eingabefeld::amEndeEinfuegen(const QString &text)

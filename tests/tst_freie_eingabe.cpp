@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QtTest>
@@ -81,6 +82,8 @@ private Q_SLOTS:
         QTest::newRow("Bild hoch") << int(Qt::Key_PageUp) << int(Qt::NoModifier);
         QTest::newRow("bis Pos1 auswählen") << int(Qt::Key_Home) << int(Qt::ShiftModifier);
         QTest::newRow("alles auswählen") << int(Qt::Key_A) << int(Qt::ControlModifier);
+        QTest::newRow("rückgängig") << int(Qt::Key_Z) << int(Qt::ControlModifier);
+        QTest::newRow("wiederherstellen") << int(Qt::Key_Y) << int(Qt::ControlModifier);
     }
     void cursortasten()
     {
@@ -114,6 +117,28 @@ private Q_SLOTS:
         QVERIFY(p->meldungen().isEmpty());
     }
 
+    // The box's context menu offers pasting, in German, and nothing that edits inside the line
+    // or brings back what the exercise took out.
+    void kontextmenue()
+    {
+        zuZeileVier();
+        QApplication::clipboard()->setText(QStringLiteral(" jx"));
+        QContextMenuEvent ereignis(QContextMenuEvent::Mouse, QPoint(4, 4),
+                                   feld->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(feld, &ereignis);
+        QMenu *menue = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menue);
+        QStringList eintraege;
+        for (const QAction *eintrag : menue->actions())
+            eintraege << eintrag->text();
+        QCOMPARE(eintraege, QStringList{QStringLiteral("&Einfügen\tStrg+V")});
+        menue->actions().constFirst()->trigger();
+        menue->close();
+        QCOMPARE(p->meldungen(),
+                 QStringList{Sollwerte::falschesZeichen(QStringLiteral("k"), QStringLiteral("x"))});
+        pruefeAmEnde(QStringLiteral("fdf j"));
+    }
+
     // Text dropped anywhere into the box is taken as typed at its end.
     void ziehenUndAblegen()
     {
@@ -126,6 +151,7 @@ private Q_SLOTS:
         QDropEvent ablegen(ort, Qt::MoveAction | Qt::CopyAction, &daten, Qt::LeftButton,
                            Qt::ShiftModifier); // Shift asks to move
         QApplication::sendEvent(feld, &ablegen);
+        QVERIFY(ablegen.isAccepted());
         QCOMPARE(ablegen.dropAction(), Qt::CopyAction); // the other program keeps its text
         QCOMPARE(p->meldungen(),
                  QStringList{Sollwerte::falschesZeichen(QStringLiteral("k"), QStringLiteral("x"))});
@@ -159,6 +185,43 @@ private Q_SLOTS:
         commit(feld, QStringLiteral(" "));
         pruefeAmEnde(QStringLiteral("fdf "));
         QVERIFY(p->meldungen().isEmpty());
+    }
+
+    // An input method may rewrite text before the caret when it commits. Up to the caret that is
+    // taking characters back and typing others; further in, its text goes to the end instead and
+    // the correct characters stay.
+    void eingabemethodeErsetzt_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("ab"); // relative to the caret, which is at the end
+        QTest::addColumn<int>("laenge");
+        QTest::addColumn<QString>("bleibt");
+        QTest::addColumn<QStringList>("meldungen");
+        QTest::newRow("mitten hinein, richtig")
+            << QStringLiteral(" j") << -3 << 1 << QStringLiteral("fdf j") << QStringList();
+        QTest::newRow("mitten hinein, falsch")
+            << QStringLiteral("x") << -2 << 1 << QStringLiteral("fdf")
+            << QStringList{Sollwerte::falschesZeichen(QStringLiteral(" "), QStringLiteral("x"))};
+        QTest::newRow("das letzte Zeichen neu")
+            << QStringLiteral("f ") << -1 << 1 << QStringLiteral("fdf ") << QStringList();
+        QTest::newRow("das letzte Zeichen weg")
+            << QString() << -1 << 1 << QStringLiteral("fd") << QStringList();
+    }
+    void eingabemethodeErsetzt()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, ab);
+        QFETCH(int, laenge);
+        QFETCH(QString, bleibt);
+        QFETCH(QStringList, meldungen);
+        zuZeileVier();
+        QInputMethodEvent ereignis;
+        ereignis.setCommitString(text, ab, laenge);
+        QApplication::sendEvent(feld, &ereignis);
+        QCOMPARE(p->meldungen(), meldungen);
+        pruefeAmEnde(bleibt);
+        Tippen::text(feld, Zeile.mid(bleibt.size(), 1));
+        pruefeAmEnde(Zeile.left(bleibt.size() + 1));
     }
 
     // Several characters at once are checked from the first: the correct ones stay, one message

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -93,6 +94,17 @@ void Zufallssitzung::amFeld(int wurf)
         const QString z = zufallsZeichen();
         m_aktion = QStringLiteral("type U+%1").arg(z[0].unicode(), 4, 16, QLatin1Char('0'));
         QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, z, Qt::NoModifier);
+    } else if (wurf < 50) {
+        // An input method rewriting text before the caret as it commits.
+        QInputMethodEvent ereignis;
+        const int ab = -int(m_zufall.bounded(int(feld->text().size()) + 2));
+        const int laenge = int(m_zufall.bounded(4));
+        ereignis.setCommitString(zufallsText(int(m_zufall.bounded(3))), ab, laenge);
+        m_aktion = QStringLiteral("commit '%1' replacing %2 from %3")
+                       .arg(ereignis.commitString())
+                       .arg(laenge)
+                       .arg(ab);
+        QApplication::sendEvent(feld, &ereignis);
     } else if (wurf < 53) {
         // A burst of input-method commits, as when the learner types on while the program is
         // busy.
