@@ -271,6 +271,31 @@ private Q_SLOTS:
         QTRY_VERIFY(zaehler.anzahl > vorher);
     }
 
+    // A key with the focus shows it by a frame 4 px inside its edge, clear of the rounded
+    // corners.
+    void knopfFokusrahmen()
+    {
+        Buehne grund(QSize(140, 60));
+        auto *knopf = new Knopf(QColor(160, 200, 240), &grund);
+        knopf->setGeometry(10, 10, 120, 40);
+        knopf->setFocusPolicy(Qt::StrongFocus);
+        QVERIFY(grund.zeige());
+        knopf->clearFocus();
+        const QImage ohne = knopf->grab().toImage();
+        QTest::keyClick(&grund, Qt::Key_Tab); // the frame shows once the keyboard moved the focus
+        QTRY_VERIFY(knopf->hasFocus());
+        const QImage mit = knopf->grab().toImage();
+        QRect geaendert;
+        for (int y = 0; y < mit.height(); ++y)
+            for (int x = 0; x < mit.width(); ++x)
+                if (mit.pixel(x, y) != ohne.pixel(x, y))
+                    geaendert |= QRect(x, y, 1, 1);
+        const qreal dpr = mit.devicePixelRatio();
+        const QRect rahmen(QPoint(int(geaendert.left() / dpr), int(geaendert.top() / dpr)),
+                           QPoint(int(geaendert.right() / dpr), int(geaendert.bottom() / dpr)));
+        QCOMPARE(rahmen, QRect(4, 4, 112, 32));
+    }
+
     // The hand pointers show only the hand. A pointing hand clicks with its fingertip: the
     // hot spot is the most solid pixel of the topmost row drawn; the open hand grips with its
     // palm.

@@ -133,8 +133,13 @@ private Q_SLOTS:
         QCOMPARE(bild.size(), QSize(869, 683));
         QWidget *fenster = client->window();
         QCOMPARE(fenster->minimumSize(), fenster->maximumSize()); // the layout has one size only
-        for (QPoint frei : {QPoint(5, 300), QPoint(863, 100), QPoint(5, 680), QPoint(300, 150)})
+        // As the whole window shows it, not only as the client draws itself alone.
+        const QImage ganz = fenster->grab().toImage();
+        for (QPoint frei : {QPoint(5, 300), QPoint(863, 100), QPoint(5, 680), QPoint(300, 150)}) {
             QCOMPARE(bild.pixelColor(frei), bgr(Fensterfarbe));
+            QCOMPARE(ganz.pixelColor(client->mapTo(fenster, frei) * ganz.devicePixelRatio()),
+                     bgr(Fensterfarbe));
+        }
         QVERIFY(!fenster->windowIcon().isNull());
         fenster->activateWindow();
         QTRY_COMPARE(QApplication::focusWidget(), p->feld());

@@ -22,6 +22,7 @@
 #include <QtTest>
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 using Symbol = Meldungen::Symbol;
 using namespace Qt::StringLiterals;
@@ -446,21 +447,31 @@ private Q_SLOTS:
     void fingerbildMittig()
     {
         FingerBild bild;
+        // The drawn content and its margins to the right and to the bottom.
         const auto raender = [&](QSize groesse) {
             bild.resize(groesse);
             const QImage grafik = bild.grab().toImage();
             const QRect inhalt =
                 Bildpruefung::umriss(grafik, grafik.rect(), grafik.pixelColor(0, 0));
-            return std::pair(inhalt, grafik.width() - 1 - inhalt.right());
+            return std::tuple(inhalt, grafik.width() - 1 - inhalt.right(),
+                              grafik.height() - 1 - inhalt.bottom());
         };
         const QSize natur = bild.sizeHint();
-        const auto [natuerlich, rechtsNatuerlich] = raender(natur);
-        const auto [gross, rechts] = raender(QSize(1300, 700));
-        // Scaled to the height; left and right margins differ only as they do at natural size.
+        const auto [natuerlich, rechtsNatuerlich, untenNatuerlich] = raender(natur);
+
+        // Wider than the picture: scaled to the height; left and right margins differ only as
+        // they do at natural size.
+        const auto [breit, rechts, untenBreit] = raender(QSize(1300, 700));
         const qreal mass = 700.0 / natur.height();
-        QVERIFY(qAbs(gross.width() - natuerlich.width() * mass) <= 3);
-        QVERIFY2(qAbs((gross.left() - rechts) - (natuerlich.left() - rechtsNatuerlich) * mass) <= 3,
-                 qPrintable(QStringLiteral("%1..%2").arg(gross.left()).arg(gross.right())));
+        QVERIFY(qAbs(breit.width() - natuerlich.width() * mass) <= 3);
+        QVERIFY2(qAbs((breit.left() - rechts) - (natuerlich.left() - rechtsNatuerlich) * mass) <= 3,
+                 qPrintable(QStringLiteral("%1..%2").arg(breit.left()).arg(breit.right())));
+
+        // Taller than the picture: scaled to the width, and the same between top and bottom.
+        const auto [hoch, rechtsHoch, unten] = raender(QSize(natur.width(), natur.height() * 2));
+        QVERIFY(qAbs(hoch.height() - natuerlich.height()) <= 3);
+        QVERIFY2(qAbs((hoch.top() - unten) - (natuerlich.top() - untenNatuerlich)) <= 3,
+                 qPrintable(QStringLiteral("%1..%2").arg(hoch.top()).arg(hoch.bottom())));
         QCOMPARE(bild.accessibleDescription(),
                  QStringLiteral("Die Tastatur mit jeder Taste in der Farbe des Fingers, der sie "
                                 "anschlägt, darunter die Hände und die Legende der Finger"));

@@ -19,13 +19,15 @@ void Knopf::changeEvent(QEvent *event)
 
 Knopf::Ansicht Knopf::ansicht() const
 {
+    // The style frames the focus only once the keyboard has moved it in this window.
+    const bool fokusrahmen = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
     return {size(),
             devicePixelRatioF(),
             text(),
             font(),
             icon().cacheKey(),
             isDown() || isChecked(),
-            hasFocus(),
+            fokusrahmen,
             isEnabled(),
             palette()
                 .color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText)

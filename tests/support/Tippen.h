@@ -36,9 +36,4 @@ inline void text(QWidget *w, const QString &t)
     }
 }
 
-inline void eingabetaste(QWidget *w)
-{
-    QTest::keyClick(w, Qt::Key_Return);
-}
-
 } // namespace Tippen
