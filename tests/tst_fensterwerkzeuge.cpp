@@ -3,6 +3,7 @@
 
 #include "Bildpruefung.h"
 #include "Fakes.h"
+#include "util/Anwendung.h"
 #include "util/Bildschirmzeiger.h"
 #include "util/BrowserAufrufen.h"
 #include "util/DesktopWebbrowser.h"
@@ -17,6 +18,8 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -362,6 +365,17 @@ private Q_SLOTS:
         QSignalSpy geklickt(darunter, &QPushButton::clicked);
         QTest::mouseClick(grund.windowHandle(), Qt::LeftButton, {}, QPoint(20, 20));
         QCOMPARE(geklickt.size(), 1);
+    }
+
+    // Whatever style the desktop prefers, the windows are drawn in one style (Fusion), and the
+    // design's "MS Sans Serif" comes out as Liberation Sans.
+    void einrichtungUnabhaengigVomDesktop()
+    {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+        Anwendung::einrichten();
+        QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
+        QFont schrift(QStringLiteral("MS Sans Serif"));
+        QCOMPARE(QFontInfo(schrift).family(), QStringLiteral("Liberation Sans"));
     }
 
     void bildschirmzeigerStapeltNicht()

@@ -440,6 +440,21 @@ private Q_SLOTS:
                                     .arg(text.width())
                                     .arg(masse.tightBoundingRect(name).width())));
         }
+
+        // Below the hands the thumbs' swatch, with what they type.
+        QList<QRect> daumen =
+            Bildpruefung::flecken(grafik, haendeUndLegende, QColor(0xE8, 0xDC, 0xC6), 20);
+        QVERIFY(!daumen.isEmpty());
+        std::sort(daumen.begin(), daumen.end(),
+                  [](const QRect &a, const QRect &b) { return a.bottom() < b.bottom(); });
+        const QRect feld = daumen.last();
+        QVERIFY2(qAbs(feld.width() - 18) <= 2 && qAbs(feld.height() - 18) <= 2,
+                 qPrintable(QStringLiteral("%1 x %2").arg(feld.width()).arg(feld.height())));
+        const QRect text = Bildpruefung::umriss(
+            grafik, QRect(feld.right() + 4, feld.top(), 236, feld.height()), grund);
+        const QString daumentext = QStringLiteral("Daumen: die Leertaste");
+        QVERIFY2(qAbs(text.width() - masse.tightBoundingRect(daumentext).width()) <= 2,
+                 qPrintable(QString::number(text.width())));
     }
 
     // A larger help window shows the picture scaled and in its middle; a listener is told what

@@ -4,6 +4,7 @@
 #include "Bildpruefung.h"
 #include "Fensterprobe.h"
 #include "Sollwerte.h"
+#include "keyboard/Tastatur.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -121,6 +122,10 @@ class TstTastatur : public QObject
     }
 
 private Q_SLOTS:
+    // The keys without a code character (Strg, Alt, the space bar …) hold 0 there; no
+    // character names them, not even the null one.
+    void nullZeichenOhneTaste() { QVERIFY(!Tastatur::tasteFuer(0)); }
+
     void lektionen_data()
     {
         QTest::addColumn<int>("zeile");
