@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <algorithm>
 #include <xcb/xcb.h>
 
 namespace {
@@ -115,7 +116,9 @@ void Eingabefeld::inputMethodEvent(QInputMethodEvent *event)
     // caret, and one that ends before it leaves the text alone: its text is typed at the end.
     const int ab = event->replacementStart();
     const int bis = ab + event->replacementLength();
-    const int neuAb = ab < 0 && bis >= 0 ? ab : 0;
+    // Not before the first character either: the line edit would keep the unused part of the
+    // range as a selection.
+    const int neuAb = ab < 0 && bis >= 0 ? std::max(ab, -int(text().size())) : 0;
     if (neuAb != ab || -neuAb != event->replacementLength()) {
         QInputMethodEvent amEnde(event->preeditString(), event->attributes());
         amEnde.setCommitString(event->commitString(), neuAb, -neuAb);

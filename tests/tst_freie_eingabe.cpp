@@ -204,6 +204,10 @@ private Q_SLOTS:
             << QStringList{Sollwerte::falschesZeichen(QStringLiteral(" "), QStringLiteral("x"))};
         QTest::newRow("das letzte Zeichen neu")
             << QStringLiteral("f ") << -1 << 1 << QStringLiteral("fdf ") << QStringList();
+        QTest::newRow("über das Ende hinaus")
+            << QStringLiteral("f") << -1 << 3 << QStringLiteral("fdf") << QStringList();
+        QTest::newRow("vor den Anfang")
+            << QStringLiteral("fdf ") << -5 << 6 << QStringLiteral("fdf ") << QStringList();
         QTest::newRow("das letzte Zeichen weg")
             << QString() << -1 << 1 << QStringLiteral("fd") << QStringList();
     }
@@ -222,6 +226,17 @@ private Q_SLOTS:
         pruefeAmEnde(bleibt);
         Tippen::text(feld, Zeile.mid(bleibt.size(), 1));
         pruefeAmEnde(Zeile.left(bleibt.size() + 1));
+    }
+
+    // The same in the empty box at a line's start, with a range reaching before it.
+    void eingabemethodeErsetztImLeerenFeld()
+    {
+        p->lektion(1);
+        QInputMethodEvent ereignis;
+        ereignis.setCommitString(QStringLiteral("f"), -1, 3);
+        QApplication::sendEvent(feld, &ereignis);
+        QVERIFY(p->meldungen().isEmpty());
+        pruefeAmEnde(QStringLiteral("f"));
     }
 
     // Several characters at once are checked from the first: the correct ones stay, one message
