@@ -127,20 +127,16 @@ def kopie_abgleichen(baum, dateien, ziel):
                 os.remove(os.path.join(wurzel, name))
 
 
+def git(baum, *argumente):
+    return subprocess.run(
+        ["git", "-C", baum, *argumente], check=True, capture_output=True, text=True
+    ).stdout.strip()
+
+
 def baum_stand(baum):
     try:
-        kopf = subprocess.run(
-            ["git", "-C", baum, "rev-parse", "--short", "HEAD"],
-            check=True,
-            capture_output=True,
-            text=True,
-        ).stdout.strip()
-        geaendert = subprocess.run(
-            ["git", "-C", baum, "status", "--porcelain", "--untracked-files=no"],
-            check=True,
-            capture_output=True,
-            text=True,
-        ).stdout.strip()
+        kopf = git(baum, "rev-parse", "--short", "HEAD")
+        geaendert = git(baum, "status", "--porcelain", "--untracked-files=no")
         return kopf + (" with uncommitted changes" if geaendert else "")
     except (subprocess.CalledProcessError, FileNotFoundError):
         return "unknown"
