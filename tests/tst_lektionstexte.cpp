@@ -323,6 +323,50 @@ private Q_SLOTS:
         QCOMPARE(anzahl, 6);
     }
 
+    // A drill group such as "d$d" or "j(j" teaches a shifted digit-row character from the home
+    // key of the finger that types it: the group's letter and the digit key share their finger.
+    void umschaltzeichenVomRichtigenFinger()
+    {
+        QHash<QChar, Finger> fingerDerZiffer;
+        for (const Tastendaten &t : Tastatur::Tabelle) {
+            if (t.taste.feld == Tastenfeld::Zahlentasten)
+                fingerDerZiffer.insert(t.mitUmschalt.back(), t.finger);
+        }
+        static const QRegularExpression gruppe(QStringLiteral("(?<!\\S)(\\w)(\\W)\\1(?!\\S)"));
+        QStringList fehler;
+        int geprueft = 0;
+        for (int l = 1; l <= 19; ++l) {
+            for (int z = 1; z <= Kurs::ZeilenJeLektion; ++z) {
+                auto treffer = gruppe.globalMatch(zeile(l, z));
+                while (treffer.hasNext()) {
+                    const auto m = treffer.next();
+                    const QChar zeichen = m.captured(2).front();
+                    const auto t = Tastatur::tasteFuer(m.captured(1).front().unicode());
+                    if (!fingerDerZiffer.contains(zeichen) || !t)
+                        continue;
+                    ++geprueft;
+                    if (Tastatur::daten(*t).finger != fingerDerZiffer.value(zeichen))
+                        fehler << ort(l, z) + QStringLiteral(": ") + m.captured(0);
+                }
+            }
+        }
+        QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
+        QVERIFY(geprueft > 0);
+    }
+
+    // The running texts read as texts: a song opens with the indefinite article, and a line of a
+    // dialogue without a speaker goes on with the speaker of the line before it.
+    void laufendeTexte()
+    {
+        QVERIFY2(zeile(23, 1).contains(QLatin1String("eine junge Magd")), qPrintable(zeile(23, 1)));
+        for (int z = 2; z <= Kurs::ZeilenJeLektion; ++z) {
+            if (!zeile(29, z).contains(QLatin1String(": ")))
+                QVERIFY2(zeile(29, z - 1).startsWith(QLatin1String("Tourist: ")) ||
+                             !zeile(29, z - 1).contains(QLatin1String(": ")),
+                         qPrintable(ort(29, z)));
+        }
+    }
+
     // A typing course teaches spelling by example, so the lines follow German typesetting.
     void deutscheSchreibweise()
     {
@@ -336,7 +380,9 @@ private Q_SLOTS:
         static const QRegularExpression kommaNachDemGruss(QStringLiteral("Grüßen?,"));
         // French spellings that German does not use.
         const QStringList fremd = {QStringLiteral("Hôtel"), QStringLiteral("Dîner"),
-                                   QStringLiteral("Idée"), QStringLiteral("Première")};
+                                   QStringLiteral("Idée"), QStringLiteral("Première"),
+                                   // neither German (Negligé) nor French (négligé)
+                                   QStringLiteral("Négligé")};
 
         QStringList fehler;
         for (int l = 1; l <= Kurs::AnzahlLektionen; ++l) {
