@@ -3,7 +3,6 @@
 #include "main_window/tippen.h"
 #include "util/Anwendung.h"
 #include "util/Bauteile.h"
-#include "util/Bilder.h"
 #include "util/Bildschirmzeiger.h"
 #include "util/Farbe.h"
 #include "util/Formelement.h"
@@ -11,7 +10,6 @@
 #include "util/SvgBild.h"
 #include "util/Zentriere.h"
 
-#include <QAccessibleWidget>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,14 +20,6 @@ namespace {
 
 constexpr QRgb Marineblau = bgr(0x00800000);
 
-// A plain top-level widget would be exposed as a mere filler; the start window is a window.
-QAccessibleInterface *zugang(const QString &klasse, QObject *objekt)
-{
-    if (klasse == u"AStart")
-        return new QAccessibleWidget(static_cast<QWidget *>(objekt), QAccessible::Window);
-    return nullptr;
-}
-
 } // namespace
 
 AStart::AStart(Umgebung &umgebung, QWidget *parent)
@@ -37,12 +27,6 @@ AStart::AStart(Umgebung &umgebung, QWidget *parent)
                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
       m_umgebung(umgebung)
 {
-    bilderBereitstellen();
-    static const bool zugangEingerichtet = [] {
-        QAccessible::installFactory(zugang);
-        return true;
-    }();
-    Q_UNUSED(zugangEingerichtet)
     setObjectName(QStringLiteral("AStart"));
     setWindowTitle(QString());
     setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol_start.svg")));

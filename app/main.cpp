@@ -1,7 +1,7 @@
 #include "app/AStart.h"
+#include "app/Programm.h"
 #include "help/QtHilfeanzeige.h"
 #include "main_window/Umgebung.h"
-#include "util/Anwendung.h"
 #include "util/DesktopWebbrowser.h"
 #include "util/QtMeldungen.h"
 
@@ -13,7 +13,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("fingalo"));
     QApplication::setApplicationVersion(QStringLiteral(FINGALO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.fingalo.Fingalo"));
-    Anwendung::einrichten();
+    Programm::einrichten();
 
     QtMeldungen meldungen;
     DesktopWebbrowser browser;

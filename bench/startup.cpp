@@ -7,8 +7,8 @@
 
 #include "Fakes.h"
 #include "app/AStart.h"
+#include "app/Programm.h"
 #include "main_window/tippen.h"
-#include "util/Anwendung.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -74,7 +74,7 @@ int fall(const QString &name, int argc, char **argv)
     QElapsedTimer uhr;
     uhr.start();
     QApplication app(argc, argv);
-    Anwendung::einrichten();
+    Programm::einrichten();
     Testumgebung u;
 
     auto bodenfenster = [](QSize groesse) {

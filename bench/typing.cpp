@@ -26,7 +26,7 @@ Ergebnis kurs(bool mitFehlern)
 {
     Hauptfensterprobe p;
     p.zeige();
-    QLineEdit *feld = p.feld();
+    Eingabefeld *feld = p.feld();
     QList<qint64> zeiten;
     zeiten.reserve(25000);
     QElapsedTimer gesamt;

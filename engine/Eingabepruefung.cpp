@@ -19,31 +19,15 @@ qsizetype gemeinsamerAnfang(const QString &a, const QString &b)
 // The character of `text` at code-point position `stelle`, or its last one beyond the end.
 QString zeichenAn(const QString &text, qsizetype stelle)
 {
-    const QString bis = Zeichenkette::anfang(text, stelle + 1);
-    return Zeichenkette::letztes(bis);
+    return Zeichenkette::letztes(Zeichenkette::anfang(text, stelle + 1));
 }
 
 } // namespace
 
-Eingabepruefung Eingabepruefung::pruefe(const QString &bisher, const QString &jetzt,
+Eingabepruefung Eingabepruefung::pruefe(const QString &angenommen, const QString &neu,
                                         const QString &zeile)
 {
     Eingabepruefung ergebnis;
-    const qsizetype gemeinsam = gemeinsamerAnfang(bisher, jetzt);
-    const QStringView bisherRest = QStringView(bisher).mid(gemeinsam);
-    // What arrived, and the correct beginning it goes after. Text put in between correct
-    // characters (the caret moved there somehow) is taken as typed at the end, as the box would
-    // have taken it; text cut out of the middle takes what followed with it, without a message.
-    QString angenommen;
-    QString neu;
-    if (jetzt.size() >= bisher.size() && QStringView(jetzt).endsWith(bisherRest)) {
-        angenommen = bisher;
-        neu = jetzt.mid(gemeinsam, jetzt.size() - bisher.size());
-    } else {
-        angenommen = bisher.left(gemeinsam);
-        if (!bisherRest.endsWith(QStringView(jetzt).mid(gemeinsam)))
-            neu = jetzt.mid(gemeinsam);
-    }
     ergebnis.angenommen = angenommen;
     if (zeile.isEmpty())
         return ergebnis; // no line to type: nothing can be accepted
@@ -58,10 +42,10 @@ Eingabepruefung Eingabepruefung::pruefe(const QString &bisher, const QString &je
         if (zeichen.size() == 1 && zeichen[0].category() == QChar::Other_Control)
             continue;
 
-        const QString kandidat = Zeichenkette::zusammengesetzt(angenommen + zeichen);
+        const QString kandidat = Zeichenkette::zusammengesetzt(ergebnis.angenommen + zeichen);
         if (zeile.startsWith(kandidat)) {
-            angenommen = kandidat;
-            if (angenommen.size() == zeile.size()) {
+            ergebnis.angenommen = kandidat;
+            if (kandidat.size() == zeile.size()) {
                 ergebnis.vollstaendig = true;
                 break;
             }
@@ -71,9 +55,9 @@ Eingabepruefung Eingabepruefung::pruefe(const QString &bisher, const QString &je
         // combining accent can change the letter before it.
         const qsizetype stelle =
             Zeichenkette::anzahl(QStringView(kandidat).first(gemeinsamerAnfang(kandidat, zeile)));
-        ergebnis.falsch = Falsch{zeichenAn(zeile, stelle), zeichenAn(kandidat, stelle)};
+        ergebnis.falsch = Falsch{zeichenAn(zeile, stelle), zeichenAn(kandidat, stelle),
+                                 Zeichenkette::anfang(kandidat, stelle + 1)};
         break;
     }
-    ergebnis.angenommen = angenommen;
     return ergebnis;
 }

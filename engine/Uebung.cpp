@@ -1,17 +1,9 @@
 #include "engine/Uebung.h"
 
 #include "engine/Eingabepruefung.h"
-#include "engine/Feldzugang.h"
 #include "engine/Zaehler.h"
 #include "engine/Zeichenkette.h"
 #include "lessons/Kurs.h"
-
-Uebung::Uebung(Feldzugang &feld, QObject *parent) : QObject(parent), m_feld(feld) {}
-
-QString Uebung::auswahlaufforderung()
-{
-    return QString(40, QLatin1Char(' ')) + QStringLiteral("- Lektion auswählen -");
-}
 
 QString Uebung::anleitung()
 {
@@ -19,37 +11,29 @@ QString Uebung::anleitung()
                           "eintippen.");
 }
 
-void Uebung::startwerteSetzen()
+void Uebung::starten()
 {
     m_zustand.FehlerZahl = 0;
     m_zustand.FehlerfreiZahl = 0;
-}
-
-void Uebung::startzeileSetzen()
-{
-    // Whatever the box shows before the first lesson is a prompt that the first key replaces.
-    m_angenommen = m_feld.text();
-    m_platzhalter = !m_angenommen.isEmpty();
-    m_zeile = anleitung();
-    Q_EMIT zeileGezeigt(m_zeile);
+    // Whatever the box shows before the first lesson is a prompt that the first input replaces.
+    m_platzhalter = true;
+    ZeigeZeile(anleitung());
     // Lesson 15 follows when the instruction is typed as if it were a line.
     m_zustand.LektionNr = 14;
     m_zustand.ZeileNr = 1;
 }
 
-void Uebung::LektionWaehlen(int lektionNr)
+void Uebung::lektionWaehlen(int lektion)
 {
     Uebungszustand &z = m_zustand;
     Q_EMIT wiederholenMoeglich(true);
     z.ZeileNr = 1;
     // The title counts the lines of the lesson at hand "von 15 Reihen".
     z.FehlerfreiZahl = 0;
-    m_feld.setzeText(QString()); // evaluates the empty box, nested
-    m_feld.setzeAktiv(true);
-    z.LektionNr = qint16(lektionNr);
-    const int lektion = z.LektionNr + 1;
+    m_beendet = false;
+    setzeEingabe(QString());
+    z.LektionNr = qint16(lektion - 1);
     Q_EMIT lektionGewaehlt(lektion, Kurs::lernTasten(lektion), Kurs::erklaerung(lektion));
-    Fokusrueckgabe();
     NaechsteZeile();
 }
 
@@ -63,7 +47,6 @@ void Uebung::NaechsteZeile()
         if (z.ZeileNr >= 1 && z.ZeileNr <= Kurs::ZeilenJeLektion)
             ZeigeZeile(Kurs::zeile(lektion, z.ZeileNr));
     }
-    Fokusrueckgabe();
     z.ZeileNr = Zaehler::erhoeht(z.ZeileNr);
 }
 
@@ -71,117 +54,86 @@ void Uebung::ZeigeZeile(const QString &zeile)
 {
     m_zeile = zeile;
     Q_EMIT zeileGezeigt(m_zeile);
-    Fokusrueckgabe();
 }
 
-void Uebung::PruefeEingabe()
+void Uebung::tippe(const Eingabe &eingabe)
+{
+    // The one guard: nothing counts while a message waits for the learner or after the lesson.
+    if (m_meldungOffen || m_beendet)
+        return;
+    if (eingabe.tasteRunter && Zeichenkette::anzahl(m_zustand.Eingabe) >= Kurs::Hoechstlaenge)
+        melde([this] { Q_EMIT eingabeZuLang(); });
+    // The key that raised the warning still lands once it is confirmed.
+    if (eingabe.zurueck <= 0 && eingabe.text.isEmpty())
+        return;
+    // The design's prompt stands in the box as if selected: what arrives replaces it.
+    const QString bisher = m_platzhalter ? QString() : m_zustand.Eingabe;
+    const qsizetype bleibt = Zeichenkette::anzahl(bisher) - std::max(eingabe.zurueck, 0);
+    PruefeEingabe(Zeichenkette::anfang(bisher, std::max<qsizetype>(bleibt, 0)), eingabe.text);
+}
+
+void Uebung::PruefeEingabe(const QString &bisher, const QString &neu)
 {
     Uebungszustand &z = m_zustand;
-    if (m_meldungOffen)
-        return; // dropped once the message is confirmed, see melde()
-    const QString feld = m_feld.text();
-    // The prompt is ours only once the lesson is over; pasted into an open lesson it is typing.
-    if (!m_feld.istAktiv() && feld == auswahlaufforderung()) {
-        m_angenommen = feld;
-        Q_EMIT wiederholenMoeglich(false);
-        return;
-    }
-    if (feld == m_angenommen)
-        return; // the box shows what was accepted: our own correction, run nested
-
-    QString bisher = m_angenommen;
-    QString jetzt = feld;
-    if (m_platzhalter) {
-        // The design's prompt stands in the box as if selected: what is typed replaces it.
-        m_platzhalter = false;
-        jetzt = feld.startsWith(bisher) ? feld.mid(bisher.size())
-                : feld.endsWith(bisher) ? feld.left(feld.size() - bisher.size())
-                                        : QString();
-        bisher.clear();
-    }
-
-    const Eingabepruefung pruefung = Eingabepruefung::pruefe(bisher, jetzt, m_zeile);
-    m_angenommen = pruefung.angenommen;
-    z.Eingabe = m_angenommen;
-    z.EingabeLaenge = Zaehler::laenge(Zeichenkette::anzahl(z.Eingabe));
-    z.Vorgabe = m_zeile;
-    z.ZeilenLaenge = Zaehler::laenge(Zeichenkette::anzahl(z.Vorgabe));
-
+    const Eingabepruefung pruefung = Eingabepruefung::pruefe(bisher, neu, m_zeile);
     if (pruefung.falsch) {
-        // One message for the first wrong character, however much arrived with it.
-        melde([&] { Q_EMIT falschesZeichen(pruefung.falsch->erwartet, pruefung.falsch->getippt); });
+        // One message for the first wrong character, however much arrived with it; the box shows
+        // that character until the message is confirmed, then loses it again.
+        const Eingabepruefung::Falsch &f = *pruefung.falsch;
+        setzeEingabe(f.bisDahin);
+        melde([&] { Q_EMIT falschesZeichen(f.erwartet, f.getippt); });
         z.FehlerZahl = Zaehler::erhoeht(z.FehlerZahl);
         Q_EMIT fehlerGezaehlt(z.FehlerZahl);
     }
-
     if (pruefung.vollstaendig) {
         z.FehlerfreiZahl = Zaehler::erhoeht(z.FehlerfreiZahl);
         Q_EMIT zeileGeschafft(z.LektionText, z.FehlerfreiZahl);
-        m_angenommen.clear();
-        m_feld.setzeText(QString()); // evaluates the empty box, nested
-        Q_EMIT eingabeGeaendert(QString());
+        setzeEingabe(QString());
         if (z.ZeileNr > Kurs::ZeilenJeLektion)
             Lektionsende();
         else
             NaechsteZeile();
         return;
     }
-
-    // The box keeps only what was accepted, composed, with the caret at its end.
-    if (m_feld.text() != m_angenommen) {
-        m_feld.setzeText(m_angenommen); // evaluates again, nested: finds it accepted
-        m_feld.cursorAnsEnde();
-    }
-    Q_EMIT eingabeGeaendert(m_angenommen);
+    setzeEingabe(pruefung.angenommen);
 }
 
-void Uebung::melde(const std::function<void()> &meldung)
+template <typename Meldung> void Uebung::melde(Meldung meldung)
 {
     m_meldungOffen = true;
     meldung();
     m_meldungOffen = false;
-    // What reached the box while the message was open is dropped: what was typed before stays.
-    if (m_feld.text() != m_angenommen && m_feld.text() != auswahlaufforderung()) {
-        m_feld.setzeText(m_angenommen);
-        m_feld.cursorAnsEnde();
-    }
+}
+
+void Uebung::setzeEingabe(const QString &text)
+{
+    if (text == m_zustand.Eingabe && !m_platzhalter)
+        return;
+    m_platzhalter = false;
+    m_zustand.Eingabe = text;
+    Q_EMIT eingabeGeaendert(text);
 }
 
 void Uebung::Lektionsende()
 {
-    m_feld.setzeAktiv(false);
-    m_feld.setzeText(auswahlaufforderung()); // evaluates the prompt, nested: hides Wiederholen
-    Q_EMIT wiederholenMoeglich(false);
+    m_beendet = true;
     m_zeile.clear();
+    Q_EMIT wiederholenMoeglich(false);
     Q_EMIT lektionBeendet();
 }
 
-void Uebung::FELD_KeyDown()
-{
-    if (Zeichenkette::anzahl(m_feld.text()) >= Kurs::Hoechstlaenge)
-        melde([this] { Q_EMIT eingabeZuLang(); });
-}
-
-void Uebung::FehlerTaste_Click()
+void Uebung::fehlerZuruecksetzen()
 {
     m_zustand.FehlerZahl = 0;
     Q_EMIT fehlerZurueckgesetzt();
 }
 
-void Uebung::Wiederholen_Click()
+void Uebung::zeileWiederholen()
 {
     Uebungszustand &z = m_zustand;
-    if (z.ZeileNr <= 1)
+    if (z.ZeileNr <= 1 || m_beendet)
         return;
     z.ZeileNr = qint16(z.ZeileNr - 2);
     NaechsteZeile();
-    Q_EMIT eingabeGeaendert(z.Eingabe);
-    m_feld.setzeText(QString()); // evaluates the empty box, nested
-    Fokusrueckgabe();
-}
-
-void Uebung::Fokusrueckgabe()
-{
-    if (m_feld.istAktiv())
-        m_feld.gibFokus();
+    setzeEingabe(QString());
 }

@@ -1,63 +1,55 @@
 #pragma once
 
+#include "engine/Eingabe.h"
 #include "engine/Uebungszustand.h"
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
-class Feldzugang;
-
-// The typing exercise: choosing a lesson, serving its lines, evaluating every change of the
-// input box, counting, stepping back and ending the lesson. It knows no widget: it reads and
-// sets the input box through a Feldzugang and reports what happened through its signals, which
-// the main window turns into captions, titles and messages.
+// The typing exercise: choosing a lesson, serving its lines, judging everything the learner types,
+// counting, stepping back and ending the lesson. It owns the typed text and knows no widget:
+// the window hands it what arrived and shows what it announces through its signals.
 //
 // The signals that ask the learner something (falschesZeichen, eingabeZuLang) are meant for
-// direct connections that show a modal message and return once it is confirmed.
+// direct connections that show a modal message and return once it is confirmed; whatever the
+// learner types meanwhile does not count.
 class Uebung : public QObject
 {
     Q_OBJECT
 public:
-    explicit Uebung(Feldzugang &feld, QObject *parent = nullptr);
+    using QObject::QObject;
 
-    const Uebungszustand &zustand() const { return m_zustand; }
+    // The main window's load handler: counters at 0, the instruction as the line to type, and
+    // lesson 15 as the lesson it leads into. The box still shows its prompt, which the first
+    // input replaces.
+    void starten();
+    // Lesson 1..30, as its menu item chooses it.
+    void lektionWaehlen(int lektion);
+    // Everything that reaches the input box.
+    void tippe(const Eingabe &eingabe);
+    // One line back.
+    void zeileWiederholen();
+    void fehlerZuruecksetzen();
 
-    // The exercise line the learner is to type; empty once a lesson has ended.
+    // The line to type; empty once a lesson has ended.
     const QString &zeile() const { return m_zeile; }
+    // What has been typed of it.
+    const QString &eingabe() const { return m_zustand.Eingabe; }
+    // Whether what is typed counts: not after a lesson's end, until the next lesson is chosen.
+    bool nimmtEingabenAn() const { return !m_beendet; }
 
-    // The select-lesson prompt that FELD holds between lessons.
-    static QString auswahlaufforderung();
     // The exercise line shown before any lesson has been chosen.
     static QString anleitung();
-
-    // The main window's load handler: counters first, then, once the window shows, the
-    // instruction as the line and lesson 15 as the lesson it leads into.
-    void startwerteSetzen();
-    void startzeileSetzen();
-
-    // Lesson choice by its 0-based number (0 is lesson 1).
-    void LektionWaehlen(int lektionNr);
-    void NaechsteZeile();
-    void ZeigeZeile(const QString &zeile);
-
-    // Runs on every change of FELD, also when code sets it.
-    void PruefeEingabe();
-    // Any key going down in FELD.
-    void FELD_KeyDown();
-
-    void FehlerTaste_Click();
-    void Wiederholen_Click();
-    void Fokusrueckgabe();
 
 Q_SIGNALS:
     // Lesson `lektion` (1..30) was chosen: the keys it has taught and its explanation.
     void lektionGewaehlt(int lektion, const QString &lernTasten, const QString &erklaerung);
     // A new exercise line to type.
     void zeileGezeigt(const QString &zeile);
-    // The lesson and line the next call of NaechsteZeile will have shown.
+    // The lesson and line that NaechsteZeile shows (the line may lie outside the lesson).
     void positionGeaendert(int lektion, qint16 zeile);
-    // What the learner has typed of the line, as the evaluation accepted it.
+    // What the box holds: the typed text, and while a wrong character is being reported, that
+    // character after it.
     void eingabeGeaendert(const QString &eingabe);
     void falschesZeichen(const QString &erwartet, const QString &getippt);
     void eingabeZuLang();
@@ -69,14 +61,18 @@ Q_SIGNALS:
     void wiederholenMoeglich(bool moeglich);
 
 private:
+    // The steps, named as the course has always named them.
+    void NaechsteZeile();
+    void ZeigeZeile(const QString &zeile);
+    void PruefeEingabe(const QString &bisher, const QString &neu);
     void Lektionsende();
-    // Asks the learner through a modal message; nothing that reaches the box meanwhile stays.
-    void melde(const std::function<void()> &meldung);
 
-    Feldzugang &m_feld;
+    void setzeEingabe(const QString &text);
+    template <typename Meldung> void melde(Meldung meldung);
+
     Uebungszustand m_zustand;
     QString m_zeile;
-    QString m_angenommen;       // what the box holds as a correct beginning of the line
     bool m_platzhalter = false; // the box still shows the prompt it opened with
+    bool m_beendet = false;
     bool m_meldungOffen = false;
 };

@@ -2,7 +2,6 @@
 
 #include "keyboard/Finger.h"
 #include "keyboard/Tastatur.h"
-#include "util/Bilder.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -32,7 +31,6 @@ constexpr std::array<QRgb, Fingerfuehrung::AnzahlFinger> Farben{
 
 FingerBild::FingerBild(QWidget *parent) : QWidget(parent)
 {
-    bilderBereitstellen();
     m_haende.load(QStringLiteral(":/bilder/haende.svg"));
     setObjectName(QStringLiteral("FingerBild"));
     setAccessibleName(QStringLiteral("Finger im Bild"));

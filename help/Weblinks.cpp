@@ -35,8 +35,7 @@ Weblink eintrag(const QString &name)
 {
     for (const Eintrag &e : Tabelle) {
         if (name == e.name)
-            return {e.name.toString(), e.beschriftung.toString(),
-                    QUrl(e.adresse.toString(), QUrl::StrictMode)};
+            return {e.beschriftung.toString(), QUrl(e.adresse.toString(), QUrl::StrictMode)};
     }
     return {};
 }

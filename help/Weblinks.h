@@ -6,7 +6,6 @@
 // A web page that a menu item opens.
 struct Weblink
 {
-    QString name;         // object name of the menu item
     QString beschriftung; // menu caption
     QUrl adresse;
 };

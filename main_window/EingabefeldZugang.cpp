@@ -1,7 +1,6 @@
 #include "main_window/EingabefeldZugang.h"
 
-#include <QFontMetrics>
-#include <QLineEdit>
+#include "main_window/Eingabefeld.h"
 
 namespace {
 
@@ -50,32 +49,16 @@ QString ausschneiden(const QString &text, Abschnitt a, int *anfang, int *ende)
     return a.anfang < 0 ? QString() : text.mid(a.anfang, a.ende - a.anfang);
 }
 
-QAccessibleInterface *zugang(const QString &klasse, QObject *objekt)
-{
-    if (klasse == u"Eingabefeld")
-        return new EingabefeldZugang(static_cast<QLineEdit *>(objekt));
-    return nullptr;
-}
-
 } // namespace
 
-EingabefeldZugang::EingabefeldZugang(QLineEdit *feld)
+EingabefeldZugang::EingabefeldZugang(Eingabefeld *feld)
     : QAccessibleWidget(feld, QAccessible::EditableText)
 {
 }
 
-void EingabefeldZugang::einrichten()
+Eingabefeld *EingabefeldZugang::feld() const
 {
-    static const bool eingerichtet = [] {
-        QAccessible::installFactory(zugang);
-        return true;
-    }();
-    Q_UNUSED(eingerichtet)
-}
-
-QLineEdit *EingabefeldZugang::feld() const
-{
-    return static_cast<QLineEdit *>(widget());
+    return static_cast<Eingabefeld *>(widget());
 }
 
 void *EingabefeldZugang::interface_cast(QAccessible::InterfaceType art)
@@ -118,7 +101,7 @@ void EingabefeldZugang::setSelection(int, int, int) {}
 
 int EingabefeldZugang::cursorPosition() const
 {
-    return feld()->cursorPosition();
+    return int(feld()->text().size()); // typing goes on at the end, always
 }
 
 void EingabefeldZugang::setCursorPosition(int)
@@ -175,17 +158,9 @@ int EingabefeldZugang::characterCount() const
 
 QRect EingabefeldZugang::characterRect(int stelle) const
 {
-    const QString t = feld()->text();
-    if (stelle < 0 || stelle >= t.size())
+    const QRect zeichen = feld()->zeichenRechteck(stelle);
+    if (zeichen.isNull())
         return {};
-    // Measured back from the caret, which stands after the last character. The box reports a
-    // rectangle a few pixels wider than the caret on either side, so the caret is its middle.
-    const QFontMetrics masse(feld()->font());
-    const QRect caret = feld()->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    const int links = caret.left() + caret.width() / 2 - masse.horizontalAdvance(t) +
-                      masse.horizontalAdvance(t.left(stelle));
-    const QRect zeichen(links, caret.top(), masse.horizontalAdvance(t.mid(stelle, 1)),
-                        caret.height());
     return QRect(feld()->mapToGlobal(zeichen.topLeft()), zeichen.size());
 }
 

@@ -2,19 +2,15 @@
 
 #include <QAccessibleWidget>
 
-class QLineEdit;
+class Eingabefeld;
 
 // What a screen reader reads of the input box: its text, the caret at its end, and the line to
-// type in its description. Qt's own interface for line edits loops forever when a screen reader
-// asks for the word at the end of the text or at a leading blank, which a reader does while the
-// learner types; this one answers every question about the text from plain bounds.
+// type in its description. Every question about the text is answered from plain bounds, also the
+// ones a reader asks at the end of the text or at a leading blank while the learner types.
 class EingabefeldZugang : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
-    explicit EingabefeldZugang(QLineEdit *feld);
-
-    // Installs the factory that gives every Eingabefeld this interface; once per program.
-    static void einrichten();
+    explicit EingabefeldZugang(Eingabefeld *feld);
 
     void *interface_cast(QAccessible::InterfaceType art) override;
     QAccessible::State state() const override;
@@ -42,5 +38,5 @@ public:
     QString attributes(int stelle, int *anfang, int *ende) const override;
 
 private:
-    QLineEdit *feld() const;
+    Eingabefeld *feld() const;
 };

@@ -1,8 +1,11 @@
 #include "main_window/Tastensymbole.h"
 
+#include <Qt>
+
 namespace {
 
-// The keysyms of the dead keys, from dead_grave to the last dead accent.
+// The keysyms of the dead keys, from dead_grave to the last dead accent; Qt numbers its dead keys
+// in the same order.
 constexpr quint32 ErsteTotetaste = 0xfe50;
 constexpr quint32 LetzteTotetaste = 0xfe93;
 
@@ -13,13 +16,21 @@ Tastensymbole::Tastensymbole(quint8 ersterCode, std::size_t jeTaste, std::vector
 {
 }
 
-bool Tastensymbole::istTotetaste(quint8 code, bool umgeschaltet) const
+std::optional<quint32> Tastensymbole::totetaste(quint8 code, bool umgeschaltet) const
 {
     if (code < m_erster || m_jeTaste == 0)
-        return false;
+        return std::nullopt;
     const std::size_t stelle =
         std::size_t(code - m_erster) * m_jeTaste + (umgeschaltet && m_jeTaste > 1 ? 1 : 0);
     if (stelle >= m_symbole.size())
-        return false;
-    return m_symbole[stelle] >= ErsteTotetaste && m_symbole[stelle] <= LetzteTotetaste;
+        return std::nullopt;
+    const quint32 symbol = m_symbole[stelle];
+    if (symbol < ErsteTotetaste || symbol > LetzteTotetaste)
+        return std::nullopt;
+    return symbol;
+}
+
+int Tastensymbole::qtTaste(quint32 symbol)
+{
+    return int(Qt::Key_Dead_Grave + (symbol - ErsteTotetaste));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtGlobal>
+#include <optional>
 #include <vector>
 
 // The keyboard's symbols per key code, as the X server maps them (the core mapping: for each key
@@ -12,7 +13,11 @@ public:
     Tastensymbole() = default;
     Tastensymbole(quint8 ersterCode, std::size_t jeTaste, std::vector<quint32> symbole);
 
-    bool istTotetaste(quint8 code, bool umgeschaltet) const;
+    // The key's dead-key symbol (dead_acute …), none for any other key.
+    std::optional<quint32> totetaste(quint8 code, bool umgeschaltet) const;
+
+    // The key code a dead-key symbol stands for, as Qt names the key (Qt::Key_Dead_Acute …).
+    static int qtTaste(quint32 symbol);
 
 private:
     quint8 m_erster = 0;

@@ -5,7 +5,7 @@
 #include <xcb/xcb.h>
 
 Totetastenwaechter::Totetastenwaechter(Belegungsquelle quelle, std::function<bool()> nimmtTastenAn,
-                                       std::function<void()> totetaste)
+                                       Meldung totetaste)
     : m_quelle(std::move(quelle)), m_nimmtTastenAn(std::move(nimmtTastenAn)),
       m_totetaste(std::move(totetaste)), m_belegung(m_quelle())
 {
@@ -22,8 +22,9 @@ bool Totetastenwaechter::nativeEventFilter(const QByteArray &art, void *nachrich
         m_belegung = m_quelle();
     } else if (typ == XCB_KEY_PRESS && m_nimmtTastenAn()) {
         const auto *taste = static_cast<const xcb_key_press_event_t *>(nachricht);
-        if (m_belegung.istTotetaste(taste->detail, (taste->state & XCB_MOD_MASK_SHIFT) != 0))
-            m_totetaste();
+        const bool umgeschaltet = (taste->state & XCB_MOD_MASK_SHIFT) != 0;
+        if (const std::optional<quint32> symbol = m_belegung.totetaste(taste->detail, umgeschaltet))
+            m_totetaste(Tastensymbole::qtTaste(*symbol), taste->time);
     }
     return false; // the input method still gets every event
 }

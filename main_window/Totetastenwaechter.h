@@ -8,17 +8,17 @@
 struct xcb_connection_t;
 
 // On X11 the input method takes a dead key (´ ` ^) before any widget sees it, so the input box
-// would never hear that key go down. This filter watches the raw key presses and reports those
-// of dead keys while the box takes keys; every other key reaches the box as a key event or,
-// after a dead key, as the commit it completes. The key map is read again when the X server
-// says the layout changed.
+// would never hear that key go down. This filter watches the raw key presses and reports those of
+// dead keys while the box takes keys: the key as Qt names it and the X server's time stamp. The
+// key map is read again when the X server says the layout changed.
 class Totetastenwaechter : public QAbstractNativeEventFilter
 {
 public:
     using Belegungsquelle = std::function<Tastensymbole()>;
+    using Meldung = std::function<void(int qtTaste, ulong zeit)>;
 
     Totetastenwaechter(Belegungsquelle quelle, std::function<bool()> nimmtTastenAn,
-                       std::function<void()> totetaste);
+                       Meldung totetaste);
 
     bool nativeEventFilter(const QByteArray &art, void *nachricht, qintptr *ergebnis) override;
 
@@ -28,6 +28,6 @@ public:
 private:
     Belegungsquelle m_quelle;
     std::function<bool()> m_nimmtTastenAn;
-    std::function<void()> m_totetaste;
+    Meldung m_totetaste;
     Tastensymbole m_belegung;
 };

@@ -4,28 +4,32 @@
 #include "help/Hilfeanzeige.h"
 #include "help/Tastenerklaerungen.h"
 #include "keyboard/Finger.h"
-#include "keyboard/Tastenmarkierung.h"
+#include "keyboard/Tastatur.h"
 #include "lessons/Kurs.h"
 #include "main_window/Ansage.h"
+#include "main_window/Bildschirmtastatur.h"
 #include "main_window/Eingabefeld.h"
+#include "main_window/Fingeranzeige.h"
+#include "main_window/Hauptmenue.h"
 #include "main_window/KlickLabel.h"
+#include "main_window/Tippumleitung.h"
 #include "util/Anwendung.h"
-#include "util/Bilder.h"
+#include "util/Bauteile.h"
 #include "util/Bildschirmzeiger.h"
 #include "util/BrowserAufrufen.h"
 #include "util/DickerRand.h"
 #include "util/Farbe.h"
-#include "util/Formelement.h"
 #include "util/Knopf.h"
 #include "util/Mauszeiger.h"
 #include "util/Meldungen.h"
 #include "util/Zentriere.h"
 
-#include <QAction>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
+#include <QMenuBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -48,10 +52,13 @@ QString fortschrittstitel(const QString &lektionText, qint16 fehlerfrei)
 
 } // namespace
 
-tippen::tippen(Umgebung &umgebung, QWidget *parent)
-    : QMainWindow(parent), m_umgebung(umgebung), m_uebung(*this)
+QString tippen::auswahlaufforderung()
 {
-    bilderBereitstellen();
+    return QString(40, QLatin1Char(' ')) + QStringLiteral("- Lektion auswählen -");
+}
+
+tippen::tippen(Umgebung &umgebung, QWidget *parent) : QMainWindow(parent), m_umgebung(umgebung)
+{
     setObjectName(QStringLiteral("tippen"));
     setWindowTitle(QStringLiteral("10-Finger Fingalo 3  ·  2019 bis 2026  ·  vom Fingalo-Team"));
     setWindowIcon(QIcon(QStringLiteral(":/bilder/symbol_haupt.svg")));
@@ -69,18 +76,18 @@ tippen::tippen(Umgebung &umgebung, QWidget *parent)
     farben.setColor(QPalette::Window, QColor(bgr(0x00E0E0E0)));
     m_client->setPalette(farben);
     m_client->setCursor(Mauszeiger::offeneHand());
-    QFont standard(QStringLiteral("MS Sans Serif"));
-    standard.setPointSizeF(9.75);
-    standard.setBold(true);
-    m_client->setFont(standard);
+    m_client->setFont(Bauteile::schrift(QStringLiteral("MS Sans Serif"), 9.75, true));
     rahmenLayout->addWidget(m_client);
     setCentralWidget(m_rand);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    baueOberenBereich();
+    // The guide lies under the command buttons that stand between its finger buttons.
+    m_fingeranzeige = new Fingeranzeige(m_client);
+    baueUebungsfeld();
+    m_tastatur = new Bildschirmtastatur(m_client);
     m_ansage = new Ansage(m_client);
-    baueTastatur();
-    baueMenues();
+    m_menue = new Hauptmenue(menuBar());
+    m_umleitung = new Tippumleitung(FELD, this);
     setzeFokusfolge();
     benenneFuerScreenreader();
     verbindeBedienelemente();
@@ -91,37 +98,135 @@ tippen::tippen(Umgebung &umgebung, QWidget *parent)
 
 tippen::~tippen() = default;
 
+// The exercise line, the echo, the command buttons, the lesson indicator, the input box and the
+// lesson text, at their fixed places.
+void tippen::baueUebungsfeld()
+{
+    using Bauteile::arial;
+    QWidget *c = m_client;
+    const QColor knopfText = palette().color(QPalette::ButtonText);
+    const QColor knopfFlaeche = palette().color(QPalette::Button);
+    const QColor fensterText = palette().color(QPalette::WindowText);
+    constexpr Qt::Alignment links = Qt::AlignLeft | Qt::AlignVCenter;
+
+    TextFeld = Bauteile::beschriftung(
+        c, {QStringLiteral("TextFeld"), QRect(16, 8, 841, 31),
+            QStringLiteral(" Kleiner 10-Finger Fingalo / Ausgabefeld"), arial(14.25), knopfText,
+            QColor(bgr(0x00ECFBFD)), true, links,
+            QStringLiteral("  Alles was hier steht muss man \"abtippen\".  ")});
+    MeinText = Bauteile::beschriftung(c, {QStringLiteral("MeinText"), QRect(16, 40, 841, 33),
+                                          QStringLiteral("_"), arial(14.25), knopfText,
+                                          knopfFlaeche, true, links});
+
+    const QColor hellgruen(bgr(0x00C0FFC0));
+    ZeigeTasten[0] =
+        Bauteile::knopf(c, {QStringLiteral("ZeigeTasten_0"), QRect(24, 152, 193, 41),
+                            QStringLiteral("ohne Umschalttaste"), hellgruen, arial(12),
+                            QStringLiteral(" ohne Umschalttaste "), Mauszeiger::zeigeHand()});
+    ZeigeTasten[1] =
+        Bauteile::knopf(c, {QStringLiteral("ZeigeTasten_1"), QRect(24, 192, 193, 41),
+                            QStringLiteral("mit Umschalttaste"), hellgruen, arial(12),
+                            QStringLiteral(" mit Umschalttaste "), Mauszeiger::zeigeHand()});
+    EndE = Bauteile::knopf(c, {QStringLiteral("EndE"), QRect(224, 152, 121, 41),
+                               QStringLiteral("&ENDE"), QColor(bgr(0x00C0C0FF)),
+                               Bauteile::schrift(QStringLiteral("MS Sans Serif"), 9.75, true),
+                               QStringLiteral("  Programm verlassen.  "), Mauszeiger::zeigeHand()});
+    FehlerTaste = Bauteile::knopf(c, {QStringLiteral("FehlerTaste"), QRect(224, 192, 121, 41),
+                                      QStringLiteral("Fehler &0"), QColor(bgr(0x00FFC0C0)),
+                                      arial(12), QStringLiteral("  Fehler wieder auf 0 stellen.  "),
+                                      Mauszeiger::zeigeHand()});
+    Wiederholen = Bauteile::knopf(c, {QStringLiteral("Wiederholen"), QRect(576, 152, 281, 41),
+                                      QStringLiteral("&Wiederholen"), QColor(bgr(0x00FFFFC0)),
+                                      arial(12), QStringLiteral("Beendete Lektion wiederholen."),
+                                      Mauszeiger::zeigeHand()});
+    FelD2 = Bauteile::beschriftung(c, {QStringLiteral("FelD2"), QRect(576, 197, 281, 39),
+                                       QStringLiteral("Lektion"), arial(20.25), fensterText,
+                                       QColor(bgr(0x0080FFFF)), true, Qt::AlignCenter,
+                                       QStringLiteral("  Lektion / Zeile  ")});
+
+    FELD = new Eingabefeld(QStringLiteral(" Lektion auswählen"), c);
+    FELD->setGeometry(24, 240, 833, 37);
+    FELD->setFont(arial(14.25, true));
+    QPalette feldFarben = FELD->palette();
+    feldFarben.setColor(QPalette::Base, Qt::white);
+    feldFarben.setColor(QPalette::Text, QColor(bgr(0x000000FF)));
+    FELD->setPalette(feldFarben);
+
+    Text = Bauteile::beschriftung<KlickLabel>(c, {QStringLiteral("Text"),
+                                                  QRect(24, 584, 833, 93),
+                                                  QStringLiteral("TEXT ZUR LEKTION"),
+                                                  arial(12),
+                                                  QColor(bgr(0x00800080)),
+                                                  QColor(bgr(0x00E0E0E0)),
+                                                  false,
+                                                  Qt::AlignCenter,
+                                                  {},
+                                                  true});
+}
+
+void tippen::setzeFokusfolge()
+{
+    using enum Tastenfeld;
+    auto taste = [this](Taste t) { return static_cast<QWidget *>(m_tastatur->knopf(t)); };
+    QList<QWidget *> folge{FELD, FehlerTaste, EndE};
+    for (int i = 0; i <= 28; ++i)
+        folge << taste({Buchstaben, i});
+    for (int d : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0})
+        folge << taste({Zahlentasten, d});
+    for (int i : {8, 0, 1, 2, 3, 4, 5, 6, 7})
+        folge << taste({Zeichentaste, i});
+    for (Taste t : {Taste{Alttaste}, Taste{Strgtaste, 0}, Taste{Strgtaste, 1}, Taste{ShiftTaste, 0},
+                    Taste{ShiftTaste, 1}, Taste{Ruecktaste}, Taste{LockTaste}, Taste{LeerTaste, 2},
+                    Taste{AltGrTaste}, Taste{TabTaste}})
+        folge << taste(t);
+    for (int i : {0, 1, 2, 3, 7, 4, 5, 6})
+        folge << m_fingeranzeige->knopf(i);
+    folge << ZeigeTasten[0] << ZeigeTasten[1] << taste({Command1}) << taste({Command2})
+          << taste({Command3}) << taste({Command4}) << Wiederholen;
+    // A key missing from the layout would silently break the chain in two.
+    Q_ASSERT(!folge.contains(nullptr));
+    for (qsizetype i = 1; i < folge.size(); ++i)
+        QWidget::setTabOrder(folge[i - 1], folge[i]);
+    for (QWidget *w : folge)
+        m_umleitung->beobachte(w);
+    m_umleitung->beobachte(m_client);
+}
+
+// Controls that show text expose that text as their name, so a listener hears what a sighted
+// learner reads; what a control is and what it does goes into its description.
+void tippen::benenneFuerScreenreader()
+{
+    m_rand->setAccessibleName(QStringLiteral("Übungsfenster"));
+    m_client->setAccessibleName(QStringLiteral("Übungsbereich"));
+    TextFeld->setAccessibleDescription(QStringLiteral("Übungszeile"));
+    MeinText->setAccessibleDescription(QStringLiteral("Bisher getippt"));
+    FelD2->setAccessibleDescription(QStringLiteral("Lektion und Zeile"));
+    Text->setAccessibleDescription(QStringLiteral("Text zur Lektion"));
+    FELD->setAccessibleName(QStringLiteral("Eingabe"));
+    beschreibeFeld();
+    ZeigeTasten[0]->setAccessibleDescription(QStringLiteral("Zeigt die Tasten ohne Umschalttaste"));
+    ZeigeTasten[1]->setAccessibleDescription(QStringLiteral("Zeigt die Tasten mit Umschalttaste"));
+    EndE->setAccessibleDescription(QStringLiteral("Programm verlassen"));
+    FehlerTaste->setAccessibleDescription(
+        QStringLiteral("Fehlerzähler; ein Klick stellt ihn wieder auf 0"));
+    Wiederholen->setAccessibleDescription(QStringLiteral("Eine Zeile zurückgehen"));
+}
+
 void tippen::verbindeBedienelemente()
 {
-    // Every change of FELD, typed or set by code, is evaluated at once.
-    connect(FELD, &QLineEdit::textChanged, this, [this] { m_uebung.PruefeEingabe(); });
-    connect(FELD, &Eingabefeld::tasteRunter, this, [this] { m_uebung.FELD_KeyDown(); });
-
-    for (int i = 0; i <= 9; ++i) {
-        connect(Lektion1[i], &QAction::triggered, this, [this, i] { m_uebung.LektionWaehlen(i); });
-        connect(Lektion2[i], &QAction::triggered, this,
-                [this, i] { m_uebung.LektionWaehlen(i + 10); });
-        connect(Lektion3[i], &QAction::triggered, this,
-                [this, i] { m_uebung.LektionWaehlen(i + 20); });
-    }
-    for (int i = 0; i <= 7; ++i)
-        connect(Finger[i], &QPushButton::clicked, this, [this, i] { Finger_Click(i); });
+    connect(FELD, &Eingabefeld::eingegeben, &m_uebung, &Uebung::tippe);
+    connect(m_menue, &Hauptmenue::lektionGewaehlt, this, &tippen::Lektion_Click);
+    connect(m_menue, &Hauptmenue::beenden, this, &tippen::Beenden_Click);
+    connect(m_menue, &Hauptmenue::adresseGewaehlt, this, &tippen::Adresse_Click);
+    connect(m_menue, &Hauptmenue::hilfeGewaehlt, this, &tippen::Hilfe_Click);
+    connect(m_fingeranzeige, &Fingeranzeige::fingerGeklickt, this, &tippen::Finger_Click);
+    connect(m_tastatur, &Bildschirmtastatur::tasteGeklickt, this, &tippen::Erklaerung_Click);
     for (int i = 0; i <= 1; ++i)
-        connect(ZeigeTasten[i], &QPushButton::clicked, this, [this, i] { ZeigeTasten_Click(i); });
-
-    connect(EndE, &QPushButton::clicked, this, &tippen::EndE_Click);
-    connect(FehlerTaste, &QPushButton::clicked, this, [this] { m_uebung.FehlerTaste_Click(); });
-    connect(Wiederholen, &QPushButton::clicked, this, [this] { m_uebung.Wiederholen_Click(); });
+        connect(ZeigeTasten[i], &Knopf::clicked, this, [this, i] { ZeigeTasten_Click(i); });
+    connect(EndE, &Knopf::clicked, this, &tippen::EndE_Click);
+    connect(FehlerTaste, &Knopf::clicked, this, &tippen::FehlerTaste_Click);
+    connect(Wiederholen, &Knopf::clicked, this, &tippen::Wiederholen_Click);
     connect(Text, &KlickLabel::geklickt, this, &tippen::Text_Click);
-
-    for (std::size_t i = 0; i < m_tasten.size(); ++i) {
-        const Taste t = Tastatur::Tabelle[i].taste;
-        connect(m_tasten[i], &QPushButton::clicked, this, [this, t] { Erklaerung_Click(t); });
-    }
-
-    connect(mnu_beenden, &QAction::triggered, this, &tippen::Beenden_Click);
-    connect(mnu_Kurzanleitung, &QAction::triggered, this, [this] { Hilfe_Click(1); });
-    connect(mnu_FingerBild, &QAction::triggered, this, [this] { Hilfe_Click(2); });
 }
 
 // The exercise reports in its own terms; the window words them as the design shows them.
@@ -136,7 +241,7 @@ void tippen::verbindeUebung()
         TextFeld->setText(zeile);
         beschreibeFeld();
         // While the focus stays in FELD a listener hears the new line only when it is announced.
-        if (!m_uebung.zustand().LektionText.isEmpty())
+        if (m_lektionAufSchirm != 0)
             sage(m_ansageVorspann.isEmpty() ? position() + QStringLiteral(": ") + zeile
                                             : m_ansageVorspann +
                                                   QStringLiteral(" Zeile %1 von %2: ")
@@ -151,8 +256,10 @@ void tippen::verbindeUebung()
         m_lektionAufSchirm = lektion;
         m_zeileAufSchirm = zeile;
     });
-    connect(&m_uebung, &Uebung::eingabeGeaendert, this,
-            [this](const QString &eingabe) { MeinText->setText(QLatin1Char('_') + eingabe); });
+    connect(&m_uebung, &Uebung::eingabeGeaendert, this, [this](const QString &eingabe) {
+        FELD->zeige(eingabe);
+        MeinText->setText(QLatin1Char('_') + eingabe);
+    });
     connect(&m_uebung, &Uebung::falschesZeichen, this,
             [this](const QString &erwartet, const QString &getippt) {
                 meldung(falschesZeichenMeldung(erwartet, getippt));
@@ -170,6 +277,12 @@ void tippen::verbindeUebung()
                 m_ansageVorspann = windowTitle();
             });
     connect(&m_uebung, &Uebung::lektionBeendet, this, [this] {
+        FELD->zeige(auswahlaufforderung());
+        // A disabled box would hand the focus to the next button, which the learner's next Space
+        // would click: the window itself takes it until a lesson is chosen.
+        if (FELD->hasFocus())
+            m_client->setFocus(Qt::OtherFocusReason);
+        FELD->setEnabled(false);
         TextFeld->setText(QStringLiteral("Lektion beendet"));
         Text->setText(Anwendung::anzeigetext(QStringLiteral("\r\r--- NEUE LEKTION WÄHLEN ---")));
         beschreibeFeld();
@@ -178,15 +291,6 @@ void tippen::verbindeUebung()
         m_ansageVorspann.clear();
     });
     connect(&m_uebung, &Uebung::wiederholenMoeglich, Wiederholen, &QWidget::setVisible);
-}
-
-Knopf *tippen::taste(Taste t) const
-{
-    for (std::size_t i = 0; i < m_tasten.size(); ++i) {
-        if (Tastatur::Tabelle[i].taste == t)
-            return m_tasten[i];
-    }
-    return nullptr;
 }
 
 void tippen::Show()
@@ -215,45 +319,29 @@ void tippen::Form_Load()
     Zentriere(this, Platzierung::Mitte);
     DickerRand(this);
     setzeBildschirmzeiger(Bildschirmzeiger::Standard);
-    m_uebung.startwerteSetzen();
     show();
-    m_uebung.startzeileSetzen();
+    m_uebung.starten();
 }
 
-void tippen::markiere(QStringView tastenCode, Markierung art)
+void tippen::Lektion_Click(int lektion)
 {
-    auto setze = [art](Knopf *knopf, Taste t, bool an) {
-        QFont schrift = knopf->font();
-        if (art == Markierung::Fett)
-            schrift.setBold(an);
-        else
-            schrift.setUnderline(an);
-        schrift.setPointSizeF(Tastenmarkierung::punkte(t, an));
-        knopf->setFont(schrift);
-    };
-    // Every key a key string can name goes back to the unmarked look first.
-    for (std::size_t i = 0; i < m_tasten.size(); ++i) {
-        if (Tastatur::Tabelle[i].code != 0)
-            setze(m_tasten[i], Tastatur::Tabelle[i].taste, false);
-    }
-    for (const QChar c : tastenCode) {
-        if (const std::optional<Taste> t = Tastatur::tasteFuer(c.unicode()))
-            setze(taste(*t), *t, true);
-    }
-    for (int i = 0; i < Fingerfuehrung::AnzahlMarker; ++i) {
-        DieFinger[i]->setVisible(false);
-        beschreibeMarker(i);
-    }
+    m_uebung.lektionWaehlen(lektion);
+    FELD->setEnabled(true);
+    FELD->setFocus(Qt::OtherFocusReason);
+    // A dead key pressed before the choice belongs to the lesson left behind.
+    FELD->totetasteVergessen();
 }
 
 void tippen::MarkiereLernTasten(QStringView tastenCode)
 {
-    markiere(tastenCode, Markierung::Fett);
+    m_tastatur->markiere(tastenCode, Bildschirmtastatur::Markierung::Fett);
+    m_fingeranzeige->verbirgMarker();
 }
 
 void tippen::MarkiereFingerTasten(QStringView tastenCode)
 {
-    markiere(tastenCode, Markierung::Unterstrichen);
+    m_tastatur->markiere(tastenCode, Bildschirmtastatur::Markierung::Unterstrichen);
+    m_fingeranzeige->verbirgMarker();
 }
 
 void tippen::Finger_Click(int index)
@@ -261,25 +349,26 @@ void tippen::Finger_Click(int index)
     Text->setText(QString());
     if (index < 0 || index >= Fingerfuehrung::AnzahlFinger)
         return;
-    const Fingerdaten &f = Fingerfuehrung::Fingertabelle[std::size_t(index)];
-    MarkiereFingerTasten(Tastatur::fingerTasten(f.finger));
-    DieFinger[f.roterMarker]->setVisible(true);
-    DieFinger[f.roterMarker]->setzeFuellfarbe(QColor(bgr(0x000000FF)));
-    DieFinger[f.gelberMarker]->setVisible(true);
-    DieFinger[f.gelberMarker]->setzeFuellfarbe(QColor(bgr(0x0000FFFF)));
-    beschreibeMarker(f.roterMarker);
-    beschreibeMarker(f.gelberMarker);
+    MarkiereFingerTasten(
+        Tastatur::fingerTasten(Fingerfuehrung::Fingertabelle[std::size_t(index)].finger));
+    m_fingeranzeige->leuchte(index);
 }
 
 void tippen::ZeigeTasten_Click(int index)
 {
-    if (index != 0 && index != 1)
-        return;
-    for (std::size_t i = 0; i < m_tasten.size(); ++i) {
-        const Tastendaten &t = Tastatur::Tabelle[i];
-        if (t.taste.istZeichentaste())
-            m_tasten[i]->setText((index == 0 ? t.ohneUmschalt : t.mitUmschalt).toString());
-    }
+    if (index == 0 || index == 1)
+        m_tastatur->beschrifte(index == 1);
+}
+
+void tippen::FehlerTaste_Click()
+{
+    m_uebung.fehlerZuruecksetzen();
+}
+
+void tippen::Wiederholen_Click()
+{
+    m_uebung.zeileWiederholen();
+    Fokusrueckgabe();
 }
 
 void tippen::Text_Click()
@@ -301,23 +390,28 @@ void tippen::Beenden_Click()
 
 void tippen::Erklaerung_Click(Taste t)
 {
-    const std::optional<Tastenerklaerung> e = tastenerklaerung(t.feld);
-    if (e)
+    if (const std::optional<Tastenerklaerung> e = tastenerklaerung(t.feld))
         m_umgebung.meldungen.zeige(e->text, e->titel, e->symbol);
     // The picture keys without an explanation only hand the focus back.
-    m_uebung.Fokusrueckgabe();
+    Fokusrueckgabe();
 }
 
-void tippen::Adresse_Click(const QString &adresse)
+void tippen::Adresse_Click(const QUrl &adresse)
 {
-    BrowserAufrufen(adresse, m_umgebung.browser);
-    m_uebung.Fokusrueckgabe();
+    BrowserAufrufen(adresse.toString(), m_umgebung.browser);
+    Fokusrueckgabe();
 }
 
 void tippen::Hilfe_Click(int seite)
 {
     m_umgebung.hilfe.zeige(seite);
-    m_uebung.Fokusrueckgabe();
+    Fokusrueckgabe();
+}
+
+void tippen::Fokusrueckgabe()
+{
+    if (FELD->isEnabled())
+        FELD->setFocus(Qt::OtherFocusReason);
 }
 
 void tippen::meldung(const QString &text)
@@ -325,36 +419,29 @@ void tippen::meldung(const QString &text)
     m_umgebung.meldungen.zeige(text, Anwendung::titel(), Meldungen::Symbol::Keins);
 }
 
-QString tippen::text() const
+// The box carries the line to type and where the lesson stands, so a screen reader can read
+// both without leaving it.
+void tippen::beschreibeFeld()
 {
-    return FELD->text();
+    QString beschreibung;
+    if (!m_uebung.nimmtEingabenAn())
+        beschreibung = QStringLiteral("Lektion beendet. Bitte eine neue Lektion wählen.");
+    else if (m_lektionAufSchirm == 0)
+        beschreibung = m_uebung.zeile() + QStringLiteral(" – noch keine Lektion gewählt");
+    else
+        beschreibung = m_uebung.zeile() + QStringLiteral(" – ") + position();
+    FELD->setAccessibleDescription(beschreibung);
 }
 
-void tippen::setzeText(const QString &text)
+QString tippen::position() const
 {
-    FELD->setText(text);
+    return QStringLiteral("Lektion %1, Zeile %2 von %3")
+        .arg(m_lektionAufSchirm)
+        .arg(m_zeileAufSchirm)
+        .arg(Kurs::ZeilenJeLektion);
 }
 
-bool tippen::istAktiv() const
+void tippen::sage(const QString &text)
 {
-    return FELD->isEnabled();
-}
-
-void tippen::setzeAktiv(bool aktiv)
-{
-    // A disabled box would hand the focus to the next button, which the learner's next Space
-    // would click: the window itself takes it until a lesson is chosen.
-    if (!aktiv && FELD->hasFocus())
-        m_client->setFocus(Qt::OtherFocusReason);
-    FELD->setEnabled(aktiv);
-}
-
-void tippen::cursorAnsEnde()
-{
-    FELD->end(false);
-}
-
-void tippen::gibFokus()
-{
-    FELD->setFocus(Qt::OtherFocusReason);
+    m_ansage->sage(text);
 }

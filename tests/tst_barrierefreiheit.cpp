@@ -3,6 +3,7 @@
 // marking of the keys; and the news announced while a learner types a lesson.
 
 #include "Fensterprobe.h"
+#include "Sollwerte.h"
 #include "Tippen.h"
 #include "app/AStart.h"
 #include "help/HilfeFenster.h"
@@ -158,9 +159,6 @@ private Q_SLOTS:
         p.ctrl<QAbstractButton>(QStringLiteral("ZeigeTasten_0"))->click();
         p.ctrl<QAbstractButton>(QStringLiteral("Finger_3"))->click();
         QCOMPARE(name(p.ctrl(QStringLiteral("Buchstaben_11"))), QStringLiteral("a"));
-        QCOMPARE(beschreibung(p.ctrl(QStringLiteral("Buchstaben_11"))),
-                 QStringLiteral("gelernt, Taste des gewählten Fingers, ein Klick erklärt die "
-                                "Taste"));
         p.ctrl<QAbstractButton>(QStringLiteral("ZeigeTasten_1"))->click();
         QCOMPARE(name(p.ctrl(QStringLiteral("Zahlentasten_1"))), QStringLiteral("!"));
         QCOMPARE(name(p.ctrl(QStringLiteral("Zahlentasten_6"))), QStringLiteral("&"));
@@ -171,76 +169,37 @@ private Q_SLOTS:
         pruefe();
     }
 
-    // What a listener hears for the controls that show a picture, a short word or a finger's
-    // part: the key and finger each stands for, as the layout places them.
-    void benennung_data()
+    // Every key of the on-screen keyboard names the finger that types it in its description, in
+    // the words the finger's own button begins its description with; keys no finger types name
+    // none. Picture keys are called by names of their own, no two alike.
+    void tastenNennenIhrenFinger()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("gelesen");
-        QTest::addColumn<QString>("beschreibung"); // its beginning
-        // clang-format off
-        const struct { const char *name, *gelesen, *beschreibung; } zeilen[] = {
-            {"Rücktaste", "Rücktaste", "ein Klick"},
-            {"TabTaste", "Tabulatortaste", "ein Klick"},
-            {"LockTaste", "Feststelltaste", "ein Klick"},
-            {"ShiftTaste_0", "Umschalttaste links", "ein Klick"},
-            {"ShiftTaste_1", "Umschalttaste rechts", "ein Klick"},
-            {"Command1", "Systemtaste links", "zurück zur Eingabe"},
-            {"Command2", "Systemtaste rechts", "zurück zur Eingabe"},
-            {"Command3", "Kontextmenütaste", "zurück zur Eingabe"},
-            {"Command4", "Eingabetaste", "ein Klick"},
-            {"Strgtaste_0", "Strg", "Steuerungstaste links"},
-            {"Strgtaste_1", "Strg", "Steuerungstaste rechts"},
-            {"Alttaste", "Alt", "Taste Alt,"},
-            {"AltGrTaste", "Alt Gr", "Taste Alt Gr"},
-            {"LeerTaste_2", "leer", "Leertaste"},
-            {"Finger_0", "Zeige", "Linker Zeigefinger"},
-            {"Finger_1", "Mittel", "Linker Mittelfinger"},
-            {"Finger_2", "Ring", "Linker Ringfinger"},
-            {"Finger_3", "Kleiner", "Linker kleiner Finger"},
-            {"Finger_4", "Kleiner", "Rechter kleiner Finger"},
-            {"Finger_5", "Ring", "Rechter Ringfinger"},
-            {"Finger_6", "Mittel", "Rechter Mittelfinger"},
-            {"Finger_7", "Zeige", "Rechter Zeigefinger"},
-            {"DieFinger_0", "Markierung linker kleiner Finger", "hellblau"},
-            {"DieFinger_1", "Markierung linker Ringfinger", "hellblau"},
-            {"DieFinger_2", "Markierung linker Mittelfinger", "hellblau"},
-            {"DieFinger_3", "Markierung linker Zeigefinger", "hellblau"},
-            {"DieFinger_4", "Markierung linker Daumen", "hellblau"},
-            {"DieFinger_5", "Markierung rechter Daumen", "hellblau"},
-            {"DieFinger_6", "Markierung rechter Zeigefinger", "hellblau"},
-            {"DieFinger_7", "Markierung rechter Mittelfinger", "hellblau"},
-            {"DieFinger_8", "Markierung rechter Ringfinger", "hellblau"},
-            {"DieFinger_9", "Markierung rechter kleiner Finger", "hellblau"},
-            {"ZeigeTasten_0", "ohne Umschalttaste", "Zeigt die Tasten ohne Umschalttaste"},
-            {"ZeigeTasten_1", "mit Umschalttaste", "Zeigt die Tasten mit Umschalttaste"},
-            {"EndE", "ENDE", "Programm verlassen"},
-            {"FehlerTaste", "Fehler 0", "Fehlerzähler; ein Klick stellt ihn wieder auf 0"},
-            {"Wiederholen", "Wiederholen", "Eine Zeile zurückgehen"},
-            {"Text", "TEXT ZUR LEKTION", "Text zur Lektion"},
-            {"MeinText", "_", "Bisher getippt"},
-            {"TextFeld", " Kleiner 10-Finger Fingalo / Ausgabefeld", "Übungszeile"},
-            {"FelD2", "Lektion", "Lektion und Zeile"},
-            {"Image1", "Bild: zwei Hände auf der Tastatur", ""},
-            {"Figur1", "Tastaturfeld", ""},
-            {"Rand", "Übungsfenster", ""},
-            {"Client", "Übungsbereich", ""},
-        };
-        // clang-format on
-        for (const auto &z : zeilen)
-            QTest::newRow(z.name) << QString::fromUtf8(z.name) << QString::fromUtf8(z.gelesen)
-                                  << QString::fromUtf8(z.beschreibung);
-    }
-    void benennung()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, gelesen);
-        QFETCH(QString, beschreibung);
         Hauptfensterprobe p;
-        QCOMPARE(::name(p.ctrl(name)), gelesen);
-        const QString gehoert = ::beschreibung(p.ctrl(name));
-        QVERIFY2(beschreibung.isEmpty() ? gehoert.isEmpty() : gehoert.startsWith(beschreibung),
-                 qPrintable(gehoert));
+        QHash<QString, QString> fingerDerTaste;
+        QStringList fingernamen;
+        for (const Sollwerte::Fingerfuehrung &f : Sollwerte::fingerfuehrung()) {
+            const QString knopf = beschreibung(p.ctrl(QStringLiteral("Finger_%1").arg(f.finger)));
+            const QString finger = knopf.section(u':', 0, 0);
+            QVERIFY2(!finger.isEmpty() && !fingernamen.contains(finger), qPrintable(knopf));
+            fingernamen << finger;
+            for (QChar c : f.tasten)
+                for (const Sollwerte::CodeTaste &t : Sollwerte::tastenCode())
+                    if (t.zeichen == c)
+                        fingerDerTaste.insert(t.name, finger);
+        }
+        QCOMPARE(fingerDerTaste.size(), 57);
+        QStringList bildnamen;
+        for (const Sollwerte::TastenPlatz &t : Sollwerte::tastatur()) {
+            const QString gehoert = beschreibung(p.ctrl(t.name));
+            const QString finger = fingerDerTaste.value(t.name);
+            for (const QString &n : std::as_const(fingernamen))
+                QVERIFY2(gehoert.contains(n) == (n == finger), qPrintable(t.name + u' ' + gehoert));
+            if (t.bild != Sollwerte::Bild::Keins) {
+                const QString n = name(p.ctrl(t.name));
+                QVERIFY2(!n.isEmpty() && !bildnamen.contains(n), qPrintable(t.name));
+                bildnamen << n;
+            }
+        }
     }
 
     // With the focus in FELD a listener reads the line to type and where the lesson stands;

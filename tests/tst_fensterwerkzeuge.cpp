@@ -3,6 +3,7 @@
 
 #include "Bildpruefung.h"
 #include "Fakes.h"
+#include "app/Programm.h"
 #include "util/Anwendung.h"
 #include "util/Bildschirmzeiger.h"
 #include "util/BrowserAufrufen.h"
@@ -372,7 +373,7 @@ private Q_SLOTS:
     void einrichtungUnabhaengigVomDesktop()
     {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
-        Anwendung::einrichten();
+        Programm::einrichten();
         QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
         QFont schrift(QStringLiteral("MS Sans Serif"));
         QCOMPARE(QFontInfo(schrift).family(), QStringLiteral("Liberation Sans"));

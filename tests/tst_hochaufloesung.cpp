@@ -64,9 +64,9 @@ private Q_SLOTS:
 
         Hauptfensterprobe haupt;
         haupt.zeige();
-        QWidget *client = haupt.feld()->parentWidget();
+        QWidget *client = haupt.client();
         QCOMPARE(client->size(), QSize(869, 683));
-        QCOMPARE(haupt.ctrl(QStringLiteral("Buchstaben_0"))->geometry(), QRect(104, 344, 53, 53));
+        QCOMPARE(haupt.platz(QStringLiteral("Buchstaben_0")), QRect(104, 344, 53, 53));
         const QImage h = client->grab().toImage();
         QCOMPARE(h.size(), QSize(qRound(869 * verhaeltnis), qRound(683 * verhaeltnis)));
     }
@@ -87,8 +87,7 @@ private Q_SLOTS:
         };
         const Fall faelle[] = {
             {&start.fenster(), start.ctrl(QStringLiteral("Image2")), ":/bilder/titelbild.svg"},
-            {haupt.feld()->parentWidget(), haupt.ctrl(QStringLiteral("Image1")),
-             ":/bilder/haende.svg"},
+            {haupt.client(), haupt.ctrl(QStringLiteral("Image1")), ":/bilder/haende.svg"},
         };
         for (const Fall &f : faelle) {
             const QImage grab = f.fenster->grab().toImage();
@@ -113,7 +112,7 @@ private Q_SLOTS:
     void zeigerUndGlyphenInVollerAufloesung()
     {
         Hauptfensterprobe haupt;
-        const QPixmap zeiger = haupt.feld()->parentWidget()->cursor().pixmap();
+        const QPixmap zeiger = haupt.client()->cursor().pixmap();
         QCOMPARE(zeiger.devicePixelRatio(), verhaeltnis);
         QCOMPARE(zeiger.width(), qRound(32 * verhaeltnis));
 

@@ -3,11 +3,12 @@
 // the warning length, a lesson that ends early or late.
 
 #include "Fensterprobe.h"
+#include "Sollwerte.h"
 #include "Tippen.h"
-#include "engine/Uebung.h"
 #include "lessons/Kurs.h"
 #include "main_window/tippen.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QtTest>
 
@@ -33,16 +34,15 @@ private Q_SLOTS:
                                         .arg(zeile)
                                         .arg(p.umgebung.meldungen.eintraege.value(0).text)));
                 QCOMPARE(p.fenster().windowTitle(),
-                         QStringLiteral("Lektion: %1- Fehlerfrei:  %2 von 15 Reihen.")
-                             .arg(lektion)
-                             .arg(zeile));
+                         Sollwerte::fortschritt(QString::number(lektion), zeile));
             }
             QVERIFY(!p.feld()->isEnabled());
-            QCOMPARE(p.feld()->text(), Uebung::auswahlaufforderung());
-            QCOMPARE(textFeld->text(), QStringLiteral("Lektion beendet"));
+            QCOMPARE(p.feld()->text(), Sollwerte::Auswahlaufforderung);
+            QCOMPARE(textFeld->text(), Sollwerte::LektionBeendet);
             QVERIFY(!p.ctrl(QStringLiteral("Wiederholen"))->isVisible());
         }
-        QCOMPARE(p.fenster().uebung().zustand().FehlerZahl, 0);
+        QCOMPARE(p.ctrl<QAbstractButton>(QStringLiteral("FehlerTaste"))->text(),
+                 Sollwerte::FehlerAmAnfang);
     }
 };
 

@@ -7,7 +7,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QScreen>
 #include <QtTest>
 
@@ -257,11 +256,10 @@ private Q_SLOTS:
         QVERIFY(haupt);
         QVERIFY(!start->isVisible());
         QVERIFY(haupt->isVisible());
-        QCOMPARE(haupt->findChild<QLineEdit *>(QStringLiteral("FELD"))->text(),
-                 QStringLiteral(" Lektion auswählen"));
+        QCOMPARE(haupt->findChild<Eingabefeld *>(QStringLiteral("FELD"))->text(),
+                 Sollwerte::FeldAmAnfang);
         QCOMPARE(haupt->findChild<QLabel *>(QStringLiteral("TextFeld"))->text(),
-                 QStringLiteral("Was hier im gelben Feld erscheint sind die Übungszeilen. Die "
-                                "muss man eintippen."));
+                 Sollwerte::Anleitung);
         const QRect r = haupt->frameGeometry();
         QVERIFY(mittig(r.topLeft(), r.size(), QGuiApplication::primaryScreen()->geometry().size()));
         QCOMPARE(p->umgebung.beendet, 0);

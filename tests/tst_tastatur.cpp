@@ -106,10 +106,10 @@ class TstTastatur : public QObject
     }
     static void pruefeMarker(const Hauptfensterprobe &p, int rot, int gelb)
     {
-        const QImage bild = p.feld()->parentWidget()->grab().toImage();
+        const QImage bild = p.client()->grab().toImage();
         for (int i = 0; i <= 9; ++i) {
             QWidget *m = p.ctrl(QStringLiteral("DieFinger_%1").arg(i));
-            const QColor mitte = bild.pixelColor(m->geometry().center());
+            const QColor mitte = bild.pixelColor(p.platz(m->objectName()).center());
             if (i == rot || i == gelb) {
                 QVERIFY(m->isVisible());
                 QCOMPARE(mitte, bgr(i == rot ? 0x000000FF : 0x0000FFFF));
@@ -260,8 +260,8 @@ private Q_SLOTS:
         auto *sechs = p.ctrl<QAbstractButton>(QStringLiteral("Zahlentasten_6"));
         QVERIFY(sechs->shortcut().isEmpty());
         if (umgeschaltet) {
-            const QRect r = sechs->geometry();
-            const QImage bild = p.feld()->parentWidget()->grab().toImage();
+            const QRect r = p.platz(sechs->objectName());
+            const QImage bild = p.client()->grab().toImage();
             const QRect zeichen =
                 Bildpruefung::umriss(bild, r.adjusted(4, 4, -4, -4), bgr(0x00D5ECF2));
             const int breite = QFontMetrics(sechs->font()).horizontalAdvance(u'&');

@@ -1,191 +1,326 @@
-// The exercise without widgets: how a change of the input box is judged, line serving at its
-// edges, and input that the keyboard rarely produces (pastes of any length, counters at their
-// limit, characters outside the BMP, decomposed accents, arrivals while a message is open).
+// The exercise without widgets, as rows: what arrives in the box, and what the exercise then
+// shows and says. The lines typed are the course's own; what is judged is how they are judged.
 
-#include "Uebungsprobe.h"
-#include "engine/Eingabepruefung.h"
+#include "Mitschrift.h"
+#include "Sollwerte.h"
 #include "engine/Zaehler.h"
 #include "engine/Zeichenkette.h"
 #include "lessons/Kurs.h"
 
 #include <QtTest>
 
-using Falsch = Uebungsprobe::Falsch;
+Q_DECLARE_METATYPE(Eingabe)
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+} // namespace
 
 class TstUebung : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    // One change of the box against the line "ffff jjjj" (or "eé eé" for the accents); the
-    // columns: what the box held, what it holds now, what stays, the first wrong character as
-    // "expected|typed" (empty: none), whether the line is complete.
-    void pruefung_data()
+    // In lesson `lektion` with `vorher` typed key by key, `eingabe` arrives: what the box then
+    // shows, the messages it raised ("falsch expected|typed"), the error count, and whether the
+    // line was complete (the next one stands then).
+    void eingabe_data()
     {
-        QTest::addColumn<QString>("zeile");
-        QTest::addColumn<QString>("bisher");
-        QTest::addColumn<QString>("jetzt");
+        QTest::addColumn<int>("lektion");
+        QTest::addColumn<QString>("vorher");
+        QTest::addColumn<Eingabe>("eingabe");
         QTest::addColumn<QString>("bleibt");
-        QTest::addColumn<QString>("falsch");
-        QTest::addColumn<bool>("vollstaendig");
-        const QString f = QStringLiteral("ffff jjjj");
-        const QString e = QStringLiteral("eé eé");
-        auto zeile = [](const char *name, const QString &z, const char *bisher, const char *jetzt,
-                        const char *bleibt, const char *falsch, bool voll = false) {
-            QTest::newRow(name) << z << QString::fromUtf8(bisher) << QString::fromUtf8(jetzt)
-                                << QString::fromUtf8(bleibt) << QString::fromUtf8(falsch) << voll;
+        QTest::addColumn<QStringList>("meldungen");
+        QTest::addColumn<bool>("naechsteZeile");
+        auto zeile = [](const char *name, int lektion, const QString &vorher, const Eingabe &e,
+                        const QString &bleibt, const QStringList &meldungen = {},
+                        bool naechste = false) {
+            QTest::newRow(name) << lektion << vorher << e << bleibt << meldungen << naechste;
         };
+        const auto taste = [](const QString &t) { return Eingabe::taste(t); };
+        const auto einfuegen = [](const QString &t) { return Eingabe::einfuegen(t); };
+        const QString ffff = QStringLiteral("ffff");
+        const QString ganz = Kurs::zeile(1, 1);
         // clang-format off
-        zeile("richtiges Zeichen",          f, "ff", "fff", "fff", "");
-        zeile("falsches Zeichen",           f, "ff", "ffx", "ff", "f|x");
-        zeile("falsches erstes Zeichen",    f, "", "x", "", "f|x");
-        zeile("Leerzeichen falsch",         f, "ffff", "fffff", "ffff", " |f");
-        zeile("Leerzeichen erwartet",       f, "fff", "fff ", "fff", "f| ");
-        zeile("Großbuchstabe falsch",       f, "", "F", "", "f|F");
-        zeile("Rücktaste",                  f, "fff", "ff", "ff", "");
-        zeile("alles gelöscht",             f, "ffff ", "", "", "");
-        zeile("eingefügt: richtig, falsch", f, "", "fffxjj", "fff", "f|x");
-        zeile("eingefügt: falsch zuerst",   f, "f", "fxxxf", "f", "f|x");
-        zeile("eingefügt: Zeilenumbruch",   f, "ff", "ff\rf", "fff", "");
-        zeile("eingefügt: zu lang",         f, "", "ffff jjjjjjjj", "ffff jjjj", "", true);
-        zeile("letztes Zeichen",            f, "ffff jjj", "ffff jjjj", "ffff jjjj", "", true);
-        zeile("davor eingefügt",            f, "fff", "xfff", "fff", "f|x");
-        zeile("davor eingefügt, richtig",   f, "fff", "ffff", "ffff", "");
-        zeile("mitten gelöscht",            f, "ffff jj", "ff jj", "ff", "");
-        zeile("Auswahl ersetzt",            f, "ffff jj", "ffx jj", "ff", "f|x");
-        zeile("Akzent mit Buchstabe",       e, "e", "ee\u0301", "eé", "");
-        zeile("Akzent allein",              e, "eé e", "eé e\u0301", "eé e", "e|é");
-        zeile("Akzent auf falschem",        e, "", "a\u0301", "", "e|á");
+        zeile("richtiges Zeichen",          1, u"ff"_s,   taste(u"f"_s), u"fff"_s);
+        zeile("falsches Zeichen",           1, u"ff"_s,   taste(u"x"_s), u"ff"_s, {u"falsch f|x"_s});
+        zeile("falsches erstes Zeichen",    1, u""_s,     taste(u"x"_s), u""_s, {u"falsch f|x"_s});
+        zeile("Leerzeichen falsch",         1, ffff,   taste(u"f"_s), ffff, {u"falsch  |f"_s});
+        zeile("Leerzeichen erwartet",       1, u"fff"_s,  taste(u" "_s), u"fff"_s, {u"falsch f| "_s});
+        zeile("Großbuchstabe falsch",       1, u""_s,     taste(u"F"_s), u""_s, {u"falsch f|F"_s});
+        zeile("Rücktaste",                  1, u"fff"_s,  Eingabe::ruecktaste(), u"ff"_s);
+        zeile("Rücktaste im leeren Feld",   1, u""_s,     Eingabe::ruecktaste(), u""_s);
+        zeile("Taste ohne Zeichen",         1, u"ff"_s,   taste(u""_s), u"ff"_s);
+        zeile("Eingabetaste",               1, u"ff"_s,   taste(u"\r"_s), u"ff"_s);
+        zeile("eingefügt: richtig, falsch", 1, u""_s,     einfuegen(u"fffxjj"_s), u"fff"_s, {u"falsch f|x"_s});
+        zeile("eingefügt: falsch zuerst",   1, u"f"_s,    einfuegen(u"xxxf"_s), u"f"_s, {u"falsch f|x"_s});
+        zeile("eingefügt: ein Megabyte",    1, u"ff"_s,   einfuegen(QString(1 << 20, u'x')), u"ff"_s, {u"falsch f|x"_s});
+        zeile("eingefügt: Zeilenumbrüche",  1, u"ff"_s,   einfuegen(u"f\r\nf"_s), ffff);
+        zeile("eingefügt: Zeile und mehr",  1, u"f"_s,    einfuegen(ganz.mid(1) + u"xyz"_s), u""_s, {}, true);
+        zeile("letztes Zeichen",            1, ganz.chopped(1), taste(ganz.right(1)), u""_s, {}, true);
+        zeile("umgeschrieben bis zum Ende", 1, u"fff"_s,  Eingabe{true, 1, u"ff"_s}, ffff);
+        zeile("mehr zurück als da ist",     1, u"f"_s,    Eingabe{false, 5, u"f"_s}, u"f"_s);
+        zeile("Emoji",                      1, u"f"_s,    taste(u"\U0001F600"_s), u"f"_s, {u"falsch f|\U0001F600"_s});
+        zeile("Akzent mit Buchstabe",      14, u"e"_s,    taste(u"e\u0301"_s), u"eé"_s);
+        zeile("Akzent allein",             14, u"eé e"_s, taste(u"\u0301"_s), u"eé e"_s, {u"falsch e|é"_s});
+        zeile("Akzent auf falschem",       14, u""_s,     taste(u"a\u0301"_s), u""_s, {u"falsch e|á"_s});
         // clang-format on
-        QTest::newRow("Emoji") << f << QStringLiteral("f") << QStringLiteral("f\U0001F600")
-                               << QStringLiteral("f") << QStringLiteral("f|\U0001F600") << false;
     }
 
-    void pruefung()
+    void eingabe()
     {
-        QFETCH(QString, zeile);
-        QFETCH(QString, bisher);
-        QFETCH(QString, jetzt);
+        QFETCH(int, lektion);
+        QFETCH(QString, vorher);
+        QFETCH(Eingabe, eingabe);
         QFETCH(QString, bleibt);
-        QFETCH(QString, falsch);
-        QFETCH(bool, vollstaendig);
-        const Eingabepruefung p = Eingabepruefung::pruefe(bisher, jetzt, zeile);
-        QCOMPARE(p.angenommen, bleibt);
-        QCOMPARE(p.falsch ? p.falsch->erwartet + u'|' + p.falsch->getippt : QString(), falsch);
-        QCOMPARE(p.vollstaendig, vollstaendig);
+        QFETCH(QStringList, meldungen);
+        QFETCH(bool, naechsteZeile);
+        Mitschrift m;
+        m.starteLektion(lektion);
+        m.tippe(vorher);
+        QVERIFY(m.meldungen.isEmpty());
+        m.tippe(eingabe);
+        QCOMPARE(m.eingabe, bleibt);
+        QCOMPARE(m.uebung.eingabe(), bleibt);
+        QCOMPARE(m.meldungen, meldungen);
+        QCOMPARE(m.fehler, meldungen.size());
+        QCOMPARE(m.zeileNr, naechsteZeile ? 2 : 1);
+        QCOMPARE(m.fehlerfrei, naechsteZeile ? 1 : 0);
     }
 
-    // However much arrives in one change, one message at most; the box keeps the correct part.
-    void einfuegenMeldetEinmal_data()
+    // While a wrong character is reported, the box shows it after the correct beginning; once
+    // the message is confirmed it is gone and counted.
+    void falschesZeichenWaehrendDerMeldung()
     {
-        QTest::addColumn<QString>("eingefuegt");
-        QTest::addColumn<int>("meldungen");
+        Mitschrift m;
+        m.starteLektion(1);
+        m.tippe(QStringLiteral("ff"));
+        QString imFeld;
+        int gezaehlt = -1;
+        m.waehrendDerMeldung = [&] {
+            imFeld = m.eingabe;
+            gezaehlt = m.fehler;
+        };
+        m.tippe(QStringLiteral("x"));
+        QCOMPARE(imFeld, QStringLiteral("ffx"));
+        QCOMPARE(gezaehlt, 0);
+        QCOMPARE(m.eingabe, QStringLiteral("ff"));
+        QCOMPARE(m.fehler, 1);
+    }
+
+    // Before any lesson the box shows a prompt; whatever arrives first replaces it, as if it
+    // were selected, and is checked against the instruction.
+    void aufforderungWirdErsetzt_data()
+    {
+        QTest::addColumn<Eingabe>("erste");
         QTest::addColumn<QString>("bleibt");
-        QTest::newRow("drei falsche") << QStringLiteral("xyz") << 1 << QStringLiteral("ff");
-        QTest::newRow("falsch, dann richtig")
-            << QStringLiteral("xxxf") << 1 << QStringLiteral("ff");
-        QTest::newRow("80 f") << QString(80, u'f') << 1 << QStringLiteral("ffff");
-        QTest::newRow("ein Megabyte")
-            << QStringLiteral("x").repeated(1 << 20) << 1 << QStringLiteral("ff");
-        QTest::newRow("die ganze Zeile")
-            << Kurs::zeile(1, 1).mid(2) + QStringLiteral("xyz") << 0 << QString();
+        QTest::addColumn<QStringList>("meldungen");
+        QTest::newRow("richtig") << Eingabe::taste(QStringLiteral("W")) << QStringLiteral("W")
+                                 << QStringList();
+        QTest::newRow("falsch") << Eingabe::taste(QStringLiteral("w")) << QString()
+                                << QStringList{QStringLiteral("falsch W|w")};
+        QTest::newRow("Rücktaste") << Eingabe::ruecktaste() << QString() << QStringList();
+        QTest::newRow("eingefügt")
+            << Eingabe::einfuegen(u"Was x"_s) << u"Was "_s << QStringList{u"falsch h|x"_s};
     }
 
-    void einfuegenMeldetEinmal()
-    {
-        QFETCH(QString, eingefuegt);
-        QFETCH(int, meldungen);
-        QFETCH(QString, bleibt);
-        Uebungsprobe a;
-        a.starteLektion(1);
-        a.tippeZeile(QStringLiteral("ff"));
-        a.ersetzeFeld(a.feld + eingefuegt);
-        QCOMPARE(a.falsch.size(), meldungen);
-        QCOMPARE(a.uebung.zustand().FehlerZahl, meldungen);
-        QCOMPARE(a.feld, bleibt);
-        QCOMPARE(a.cursor, bleibt.size());
-        QVERIFY2(a.verschachtelung <= 2, qPrintable(QString::number(a.verschachtelung)));
-        if (bleibt.isEmpty())
-            QCOMPARE(a.zeile, Kurs::zeile(1, 2)); // the pasted line was complete
-    }
-
-    // Before any lesson the box shows a prompt; the first key replaces it, as if it were selected,
-    // and is checked against the instruction.
     void aufforderungWirdErsetzt()
     {
-        Uebungsprobe a;
-        a.feld = QStringLiteral(" Lektion auswählen");
-        a.uebung.startwerteSetzen();
-        a.uebung.startzeileSetzen();
-        a.tippe(QStringLiteral("W"));
-        QCOMPARE(a.feld, QStringLiteral("W"));
-        QVERIFY(a.falsch.isEmpty());
-        a.tippe(QStringLiteral("x"));
-        QCOMPARE(a.falsch, QList<Falsch>({{QStringLiteral("a"), QStringLiteral("x")}}));
-        QCOMPARE(a.feld, QStringLiteral("W"));
-
-        // A wrong first key: one message, an empty box.
-        Uebungsprobe b;
-        b.feld = QStringLiteral(" Lektion auswählen");
-        b.uebung.startzeileSetzen();
-        b.tippe(QStringLiteral("w"));
-        QCOMPARE(b.falsch, QList<Falsch>({{QStringLiteral("W"), QStringLiteral("w")}}));
-        QCOMPARE(b.feld, QString());
+        QFETCH(Eingabe, erste);
+        QFETCH(QString, bleibt);
+        QFETCH(QStringList, meldungen);
+        Mitschrift m;
+        m.uebung.starten();
+        QCOMPARE(m.zeile, Uebung::anleitung());
+        m.tippe(Eingabe::taste()); // a key of no character keeps the prompt
+        QVERIFY(!m.protokoll.join(u'\n').contains(u"eingabe"));
+        m.tippe(erste);
+        QVERIFY(m.protokoll.contains(QStringLiteral("eingabe ") + bleibt));
+        QCOMPARE(m.eingabe, bleibt);
+        QCOMPARE(m.meldungen, meldungen);
     }
 
-    // What reaches the box while a message is open (keys typed on, an input method's burst) is
-    // dropped; what was typed before stays, and no second message follows.
-    void waehrendDerMeldungAnkommendes()
+    // Typing the instruction as if it were a line leads into lesson 15, before any lesson has
+    // given the title its number.
+    void anleitungFuehrtZuLektion15()
     {
-        Uebungsprobe a;
-        a.starteLektion(1);
-        a.tippeZeile(QStringLiteral("ff"));
-        a.waehrendDerMeldung = [&a] {
-            a.tippe(QStringLiteral("x"));
-            a.ersetzeFeld(a.feld + QStringLiteral("éèà"));
-            a.tippe(QStringLiteral("f"));
+        Mitschrift m;
+        m.uebung.starten();
+        m.tippe(Uebung::anleitung());
+        QVERIFY(m.protokoll.contains(QStringLiteral("geschafft  1")));
+        QCOMPARE(m.zeile, Kurs::zeile(15, 1));
+        QCOMPARE(m.lektion, 15);
+        QCOMPARE(m.zeileNr, 1);
+    }
+
+    // Whatever reaches the exercise while a message waits for the learner does not count: keys
+    // typed on, an input method's burst, a paste, a key going down at full length. What was typed
+    // before stays, and no second message opens on top of the first.
+    void waehrendDerMeldungZaehltNichts_data()
+    {
+        QTest::addColumn<int>("vorBeginn"); // characters of the instruction typed before
+        QTest::addColumn<QString>("ausloeser");
+        QTest::addColumn<QStringList>("meldungen");
+        QTest::newRow("falsches Zeichen")
+            << 2 << QStringLiteral("y") << QStringList{u"falsch s|y"_s};
+        QTest::newRow("zu lang") << Sollwerte::Warnlaenge << QString() << QStringList{u"zu lang"_s};
+    }
+
+    void waehrendDerMeldungZaehltNichts()
+    {
+        QFETCH(int, vorBeginn);
+        QFETCH(QString, ausloeser);
+        QFETCH(QStringList, meldungen);
+        Mitschrift m;
+        m.uebung.starten();
+        const QString anleitung = Uebung::anleitung();
+        m.tippe(anleitung.left(vorBeginn));
+        m.waehrendDerMeldung = [&m, &anleitung, vorBeginn] {
+            m.tippe(anleitung.mid(vorBeginn, 1));
+            m.tippe(QStringLiteral("x"));
+            m.tippe(Eingabe::einfuegen(QStringLiteral("éèà")));
+            m.tippe(Eingabe::taste());
+            m.tippe(Eingabe::taste());
+            m.uebung.zeileWiederholen();
         };
-        a.tippe(QStringLiteral("y"));
-        QCOMPARE(a.falsch, QList<Falsch>({{QStringLiteral("f"), QStringLiteral("y")}}));
-        QCOMPARE(a.feld, QStringLiteral("ff"));
-        QCOMPARE(a.cursor, 2);
-        QCOMPARE(a.uebung.zustand().FehlerZahl, 1);
-        a.tippe(QStringLiteral("f"));
-        QCOMPARE(a.feld, QStringLiteral("fff"));
+        m.tippe(Eingabe::taste(ausloeser));
+        QCOMPARE(m.meldungen, meldungen);
+        QCOMPARE(m.eingabe, anleitung.left(vorBeginn));
+        QCOMPARE(m.zeile, anleitung);
+        // Confirmed, typing goes on where it stood.
+        m.meldungen.clear();
+        m.tippe(Eingabe::einfuegen(anleitung.mid(vorBeginn, 1)));
+        QCOMPARE(m.eingabe, anleitung.left(vorBeginn + 1));
     }
 
-    void letzteZeileDerLetztenLektion()
+    // Only the instruction before the first lesson is longer than the warning length: from
+    // there on every key warns, a dead key (a key of no character) as much as any, and the key
+    // that raised the warning still lands once it is confirmed.
+    void zuLangWarntBeiJederTaste()
     {
-        Uebungsprobe a;
-        a.starteLektion(30);
+        Mitschrift m;
+        m.uebung.starten();
+        const QString anleitung = Uebung::anleitung();
+        m.tippe(anleitung.left(Sollwerte::Warnlaenge - 1));
+        m.tippe(Eingabe::taste());
+        QVERIFY(m.meldungen.isEmpty());
+        m.tippe(anleitung.mid(Sollwerte::Warnlaenge - 1, 1));
+        QVERIFY(m.meldungen.isEmpty());
+        m.tippe(Eingabe::taste());
+        m.tippe(anleitung.mid(Sollwerte::Warnlaenge, 1));
+        m.tippe(Eingabe::einfuegen(QStringLiteral("x"))); // a paste is no key
+        QCOMPARE(m.meldungen, QStringList({u"zu lang"_s, u"zu lang"_s, u"falsch t|x"_s}));
+        QCOMPARE(m.eingabe, anleitung.left(Sollwerte::Warnlaenge + 1));
+    }
+
+    // After the last line the lesson is over: nothing typed counts, and there is no line to go
+    // back to, until the next lesson is chosen.
+    void lektionsende()
+    {
+        Mitschrift m;
+        m.starteLektion(30);
         for (int z = 1; z <= 14; ++z)
-            a.tippeZeile(Kurs::zeile(30, z));
-        QCOMPARE(a.zeile, Kurs::zeile(30, 15));
-        QCOMPARE(a.lektion, 30);
-        QCOMPARE(a.positionZeile, 15);
-        QCOMPARE(a.uebung.zustand().ZeileNr, 16);
+            m.tippe(Kurs::zeile(30, z));
+        QCOMPARE(m.zeile, Kurs::zeile(30, 15));
+        QCOMPARE(m.lektion, 30);
+        QCOMPARE(m.zeileNr, 15);
+        m.protokoll.clear();
+        m.tippe(Kurs::zeile(30, 15));
+        QCOMPARE(m.protokoll.mid(m.protokoll.size() - 3),
+                 QStringList({u"eingabe "_s, u"wiederholen 0"_s, u"beendet"_s}));
+        QVERIFY(!m.uebung.nimmtEingabenAn());
+        QVERIFY(m.uebung.zeile().isEmpty());
+        m.protokoll.clear();
+        m.tippe(QStringLiteral("x"));
+        m.tippe(Eingabe::einfuegen(QStringLiteral("So")));
+        m.uebung.zeileWiederholen();
+        QVERIFY2(m.protokoll.isEmpty(), qPrintable(m.protokoll.join(u'\n')));
+        m.uebung.lektionWaehlen(1);
+        QVERIFY(m.uebung.nimmtEingabenAn());
+        QCOMPARE(m.zeile, Kurs::zeile(1, 1));
     }
 
-    void naechsteZeileOhneFokusBeiGesperrtemFeld()
+    // One line back: from line 5 to 4, twice from 5 to 3, on line 1 to line 1 again, which
+    // then has to be typed twice; the box is emptied, and from there the lesson goes on line by
+    // line.
+    void wiederholen_data()
     {
-        Uebungsprobe a;
-        a.starteLektion(1);
-        a.aktiv = false;
-        a.fokus = false;
-        a.uebung.NaechsteZeile();
-        QCOMPARE(a.zeile, Kurs::zeile(1, 2));
-        QVERIFY(!a.fokus);
+        QTest::addColumn<int>("aufZeile");
+        QTest::addColumn<int>("mal");
+        QTest::addColumn<int>("dann");
+        QTest::addColumn<int>("positionDanach"); // the lesson indicator's line
+        QTest::addColumn<int>("folgt");          // the line after the one stepped back to
+        QTest::newRow("Zeile 5") << 5 << 1 << 4 << 4 << 5;
+        QTest::newRow("Zeile 5, zweimal") << 5 << 2 << 3 << 3 << 4;
+        QTest::newRow("Zeile 1") << 1 << 1 << 1 << 0 << 1;
+    }
+
+    void wiederholen()
+    {
+        QFETCH(int, aufZeile);
+        QFETCH(int, mal);
+        QFETCH(int, dann);
+        QFETCH(int, positionDanach);
+        QFETCH(int, folgt);
+        Mitschrift m;
+        m.starteLektion(1);
+        for (int z = 1; z < aufZeile; ++z)
+            m.tippe(Kurs::zeile(1, z));
+        m.tippe(QStringLiteral("f"));
+        for (int i = 0; i < mal; ++i)
+            m.uebung.zeileWiederholen();
+        QCOMPARE(m.zeile, Kurs::zeile(1, dann));
+        QCOMPARE(m.zeileNr, positionDanach);
+        QCOMPARE(m.eingabe, QString());
+        m.tippe(Kurs::zeile(1, dann));
+        QCOMPARE(m.zeile, Kurs::zeile(1, folgt));
+    }
+
+    // Right after a completed line the box is empty; stepping back leaves it so and never shows
+    // the finished line again.
+    void wiederholenNachGeschafft()
+    {
+        Mitschrift m;
+        m.starteLektion(1);
+        m.tippe(Kurs::zeile(1, 1));
+        m.protokoll.clear();
+        m.uebung.zeileWiederholen();
+        QCOMPARE(m.eingabe, QString());
+        QVERIFY2(!m.protokoll.contains(QStringLiteral("eingabe ") + Kurs::zeile(1, 1)),
+                 qPrintable(m.protokoll.join(u'\n')));
+        QCOMPARE(m.zeile, Kurs::zeile(1, 1));
+    }
+
+    // A lesson choice starts the title's count of lines anew and keeps the error count; the
+    // error button sets it to 0.
+    void zaehler()
+    {
+        Mitschrift m;
+        m.starteLektion(1);
+        m.tippe(QStringLiteral("xx"));
+        m.tippe(Kurs::zeile(1, 1));
+        QCOMPARE(m.fehler, 2);
+        QCOMPARE(m.fehlerfrei, 1);
+        m.uebung.lektionWaehlen(2);
+        m.tippe(Kurs::zeile(2, 1));
+        QVERIFY(m.protokoll.contains(QStringLiteral("geschafft 2 1")));
+        m.tippe(QStringLiteral("x"));
+        QCOMPARE(m.fehler, 3);
+        m.uebung.fehlerZuruecksetzen();
+        QCOMPARE(m.protokoll.last(), QStringLiteral("fehler zurück"));
+        m.tippe(QStringLiteral("x"));
+        QCOMPARE(m.fehler, 1);
     }
 
     // A 16-bit count held at its top instead of turning negative.
     void zaehlerSaettigen()
     {
-        Uebungsprobe a;
-        a.starteLektion(1);
+        Mitschrift m;
+        m.starteLektion(1);
         for (int i = 0; i < Zaehler::Hoechstwert + 2; ++i)
-            a.tippe(QStringLiteral("x"));
-        QCOMPARE(a.uebung.zustand().FehlerZahl, Zaehler::Hoechstwert);
-        QCOMPARE(a.fehler, Zaehler::Hoechstwert);
+            m.tippe(Eingabe::taste(QStringLiteral("x")));
+        QCOMPARE(m.fehler, Zaehler::Hoechstwert);
     }
 
     // Text is counted in whole characters: a pair of UTF-16 halves is one, a half on its own is
@@ -212,47 +347,6 @@ private Q_SLOTS:
         QCOMPARE(Zaehler::mitVorzeichen(-2), QStringLiteral("-2"));
         QCOMPARE(Zaehler::erhoeht(Zaehler::Hoechstwert), Zaehler::Hoechstwert);
         QCOMPARE(Zaehler::laenge(100000), Zaehler::Hoechstwert);
-    }
-
-    // A letter followed by a combining accent is the precomposed letter.
-    void zerlegteAkzente()
-    {
-        Uebungsprobe a;
-        a.starteLektion(14);
-        QCOMPARE(a.zeile, QStringLiteral("eé eé eé eé a1 a1 a1 eé dé fé gé lé té"));
-        a.tippe(QStringLiteral("e"));
-        a.tippe(QStringLiteral("e\u0301"));
-        QVERIFY(a.falsch.isEmpty());
-        QCOMPARE(a.uebung.zustand().EingabeLaenge, 2);
-
-        // An accent landing on a correct letter is wrong; only the accent goes, the letter stays.
-        a.tippe(QStringLiteral(" "));
-        a.tippe(QStringLiteral("e"));
-        a.tippe(QStringLiteral("\u0301"));
-        QCOMPARE(a.falsch,
-                 QList<Uebungsprobe::Falsch>({{QStringLiteral("e"), QStringLiteral("é")}}));
-        QCOMPARE(a.uebung.zustand().EingabeLaenge, 4);
-    }
-
-    // Only the instruction before the first lesson is longer than the warning length: its
-    // last keys each warn, and still reach the box.
-    void zuLangeEingabeWarntBeiJederTaste()
-    {
-        Uebungsprobe a;
-        a.uebung.startzeileSetzen();
-        const QString anleitung = Uebung::anleitung();
-        a.tippeZeile(anleitung.left(Kurs::Hoechstlaenge));
-        QCOMPARE(a.zuLang, 0);
-        a.tippe(anleitung.mid(Kurs::Hoechstlaenge, 1));
-        a.uebung.FELD_KeyDown();
-        QCOMPARE(a.zuLang, 2);
-        QCOMPARE(a.feld, anleitung.left(Kurs::Hoechstlaenge + 1));
-
-        // Keys that arrive while the warning is open are dropped; the key that raised it is not.
-        a.waehrendDerMeldung = [&a] { a.ersetzeFeld(a.feld + QStringLiteral("xyz")); };
-        a.tippe(anleitung.mid(Kurs::Hoechstlaenge + 1, 1));
-        QCOMPARE(a.feld, anleitung.left(Kurs::Hoechstlaenge + 2));
-        QVERIFY(a.falsch.isEmpty());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "util/Knopf.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -15,6 +16,19 @@ void Knopf::changeEvent(QEvent *event)
     QPushButton::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         Q_EMIT schriftGeaendert();
+}
+
+void Knopf::keyPressEvent(QKeyEvent *event)
+{
+    // Enter presses the button that has the focus, as Space does: where typing goes to the input
+    // box, Enter is the keyboard's way to press a button.
+    const bool eingabetaste = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (eingabetaste && !(event->modifiers() & ~Qt::KeypadModifier) && !event->isAutoRepeat()) {
+        animateClick();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 Knopf::Ansicht Knopf::ansicht() const

@@ -12,8 +12,6 @@ class Knopf : public QPushButton
 public:
     explicit Knopf(QColor hintergrund, QWidget *parent = nullptr);
 
-    QColor hintergrund() const { return m_hintergrund; }
-
 Q_SIGNALS:
     // The font changed: marking on the on-screen keyboard lives in it.
     void schriftGeaendert();
@@ -21,6 +19,7 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Everything the button's look depends on.

@@ -1,5 +1,4 @@
 #include "util/Mauszeiger.h"
-#include "util/Bilder.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -11,7 +10,6 @@ namespace Mauszeiger {
 
 QCursor ausSvg(const QString &quelle, QPoint heissPunkt, int groesse)
 {
-    bilderBereitstellen();
     const QScreen *bildschirm = QGuiApplication::primaryScreen();
     const qreal verhaeltnis = bildschirm ? bildschirm->devicePixelRatio() : 1.0;
     QPixmap bild(QSize(groesse, groesse) * verhaeltnis);

@@ -20,6 +20,11 @@ public:
         Q_ASSERT(enthaelt(index));
         return m_elemente[std::size_t(index - Erster)];
     }
+    const T &operator[](int index) const
+    {
+        Q_ASSERT(enthaelt(index));
+        return m_elemente[std::size_t(index - Erster)];
+    }
 
     auto begin() { return m_elemente.begin(); }
     auto end() { return m_elemente.end(); }

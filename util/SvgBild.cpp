@@ -1,11 +1,9 @@
 #include "util/SvgBild.h"
-#include "util/Bilder.h"
 
 #include <QPainter>
 
 SvgBild::SvgBild(const QString &quelle, QWidget *parent) : QWidget(parent)
 {
-    bilderBereitstellen();
     m_renderer.load(quelle);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

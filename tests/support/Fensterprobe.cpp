@@ -1,8 +1,9 @@
 #include "Fensterprobe.h"
 
 #include "app/AStart.h"
+#include "app/Programm.h"
+#include "main_window/Eingabefeld.h"
 #include "main_window/tippen.h"
-#include "util/Anwendung.h"
 
 #include <QTest>
 
@@ -19,7 +20,7 @@ QWidget *kind(const QWidget *fenster, const QString &name)
 void einmalEinrichten()
 {
     static const bool eingerichtet = [] {
-        Anwendung::einrichten();
+        Programm::einrichten();
         return true;
     }();
     Q_UNUSED(eingerichtet)
@@ -54,6 +55,22 @@ void Hauptfensterprobe::zeige()
 QWidget *Hauptfensterprobe::ctrl(const QString &name) const
 {
     return kind(m_fenster.get(), name);
+}
+
+Eingabefeld *Hauptfensterprobe::feld() const
+{
+    return ctrl<Eingabefeld>(QStringLiteral("FELD"));
+}
+
+QWidget *Hauptfensterprobe::client() const
+{
+    return ctrl(QStringLiteral("Client"));
+}
+
+QRect Hauptfensterprobe::platz(const QString &name) const
+{
+    QWidget *w = ctrl(name);
+    return QRect(w->mapTo(client(), QPoint(0, 0)), w->size());
 }
 
 QAction *Hauptfensterprobe::menuepunkt(const QString &name) const

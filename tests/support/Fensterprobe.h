@@ -5,9 +5,9 @@
 // menu as the learner does. Tests that use only these reach the windows from outside.
 
 #include "Fakes.h"
+#include "main_window/Eingabefeld.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QWidget>
 #include <memory>
 
@@ -39,7 +39,11 @@ public:
             qFatal("control %s has another type", qPrintable(name));
         return w;
     }
-    QLineEdit *feld() const { return ctrl<QLineEdit>(QStringLiteral("FELD")); }
+    Eingabefeld *feld() const;
+    // The client area, where every place of the design is measured.
+    QWidget *client() const;
+    // Where control `name` stands in the client area.
+    QRect platz(const QString &name) const;
 
     // The menu item with this object name ("Lektion1_0", "mnu_beenden" …).
     QAction *menuepunkt(const QString &name) const;

@@ -1,15 +1,12 @@
 #include "Invarianten.h"
 
-#include "engine/Uebung.h"
+#include "Sollwerte.h"
 
 #include <QRegularExpression>
 
 namespace Invarianten {
 
-const QString Platzhalter = QStringLiteral(" Lektion auswählen");
-
-QString pruefeUebung(const QString &feld, bool feldAktiv, const QString &zeile,
-                     const Uebungszustand &z)
+QString pruefeFeld(const QString &feld, bool feldAktiv, const QString &zeile)
 {
     for (qsizetype i = 0; i < feld.size(); ++i) {
         const bool hoch = feld[i].isHighSurrogate();
@@ -18,17 +15,9 @@ QString pruefeUebung(const QString &feld, bool feldAktiv, const QString &zeile,
             (tief && !(i > 0 && feld[i - 1].isHighSurrogate())))
             return QStringLiteral("FELD holds half a character at %1").arg(i);
     }
-    if (z.ZeileNr < 1 || z.ZeileNr > 16)
-        return QStringLiteral("ZeileNr %1 out of range").arg(z.ZeileNr);
-    if (z.LektionNr < 0 || z.LektionNr > 29)
-        return QStringLiteral("LektionNr %1 out of range").arg(z.LektionNr);
-    if (z.FehlerZahl < 0 || z.FehlerfreiZahl < 0 || z.EingabeLaenge < 0 || z.ZeilenLaenge < 0)
-        return QStringLiteral("negative count");
-    if (!feldAktiv && feld != Uebung::auswahlaufforderung())
+    if (!feldAktiv && feld != Sollwerte::Auswahlaufforderung)
         return QStringLiteral("lesson ended without the select-lesson prompt");
-    // Whatever arrived, FELD holds a correct beginning of the line (or, before the first key,
-    // the prompt it opened with).
-    if (feldAktiv && feld != Platzhalter && !zeile.startsWith(feld))
+    if (feldAktiv && feld != Sollwerte::FeldAmAnfang && !zeile.startsWith(feld))
         return QStringLiteral("FELD \"%1\" is no beginning of \"%2\"").arg(feld, zeile);
     return {};
 }

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "engine/Uebungszustand.h"
-
 #include <QString>
 
 // What the exercise promises after every action, whatever arrived: checked by the randomized
-// session on the real window and by the fuzzer on the plain exercise.
+// session on the real window and by the fuzzer on the plain exercise. Each returns an empty string
+// when everything holds, otherwise what broke.
 namespace Invarianten {
 
-// The exercise's own state: FELD, whether it takes input, the line on screen and the variables.
-// An empty string when everything holds, otherwise what broke.
-extern const QString Platzhalter; // what FELD shows before the first key
-QString pruefeUebung(const QString &feld, bool feldAktiv, const QString &zeile,
-                     const Uebungszustand &zustand);
+// What the box shows, against the line to type: a correct beginning, never half a character;
+// between lessons, the select-lesson prompt. Before the first key the box may still show the
+// prompt it opened with.
+QString pruefeFeld(const QString &feld, bool feldAktiv, const QString &zeile);
 
 // The captions the main window shows. `startTitel` is its title before any completed line.
 struct Anzeige

@@ -1,23 +1,70 @@
 #pragma once
 
-// The main window's keyboard as the learner must find it, written down once for the tests that
-// need it: which key each character of a key string names, which keys each finger types, and
-// where every key stands. The program's own tables are never consulted, so a wrong entry there
-// cannot pass by agreeing with itself.
+// What the learner must be given, written down once for every test: the texts the program shows
+// as the design words them, the limits it keeps, and the main window's keyboard (which key each
+// character of a key string names, which keys each finger types, where every key stands). The
+// program's own tables are never consulted, so a wrong entry there cannot pass by agreeing with
+// itself. The desktop test reads these values too, exported by tests/desktop.
 
-#include <QColor>
 #include <QList>
+#if __has_include(<QColor>)
+#include <QColor>
+#endif
 #include <QRect>
 #include <QString>
 #include <cmath>
 
 namespace Sollwerte {
 
+// The caption of every message box that has no caption of its own.
+inline const QString Anwendungstitel = QStringLiteral("10-Finger Fingalo");
+
+// The input box warns at every key from this length on.
+inline constexpr int Warnlaenge = 72;
+inline const QString ZuLang = QStringLiteral("TEXT ZU LANG");
+
+// What the input box shows before the first lesson, and between lessons.
+inline const QString FeldAmAnfang = QStringLiteral(" Lektion auswählen");
+inline const QString Auswahlaufforderung =
+    QString(40, QLatin1Char(' ')) + QStringLiteral("- Lektion auswählen -");
+
+// The exercise line the load handler shows before any lesson.
+inline const QString Anleitung = QStringLiteral(
+    "Was hier im gelben Feld erscheint sind die Übungszeilen. Die muss man eintippen.");
+
+// The lesson's end: the exercise line and the lesson text.
+inline const QString LektionBeendet = QStringLiteral("Lektion beendet");
+inline const QString NeueLektion = QStringLiteral("\r\r--- NEUE LEKTION WÄHLEN ---");
+
+// The window title after `fehlerfrei` completed lines of lesson `lektion` ("" before any).
+inline QString fortschritt(const QString &lektion, int fehlerfrei)
+{
+    return QStringLiteral("Lektion: %1- Fehlerfrei:  %2 von 15 Reihen.")
+        .arg(lektion)
+        .arg(fehlerfrei);
+}
+
+// The error button: its design caption, after `n` wrong characters, and after a reset.
+inline const QString FehlerAmAnfang = QStringLiteral("Fehler &0");
+inline QString fehler(int n)
+{
+    return QStringLiteral("F.:  %1").arg(n);
+}
+inline const QString FehlerZurueckgesetzt = QStringLiteral("0");
+
+// The lesson and line indicator.
+inline QString lektionUndZeile(int lektion, int zeile)
+{
+    return QStringLiteral("Lekt.: %1, Zeile:  %2").arg(lektion).arg(zeile);
+}
+
+#if __has_include(<QColor>) // the fuzzer builds with Qt Core alone
 // Colours are noted as 0x00BBGGRR, blue in the high byte.
 inline QColor bgr(quint32 wert)
 {
     return QColor(int(wert & 0xFF), int((wert >> 8) & 0xFF), int((wert >> 16) & 0xFF));
 }
+#endif
 
 // Positions are whole pixels or thirds of one, written to one decimal (53.3 is 53 1/3). Each
 // edge is rounded on its own, so neighbouring keys meet without a gap.
@@ -45,6 +92,56 @@ inline QString taste(const char *feld, int index)
     const QString name = QString::fromUtf8(feld);
     return index < 0 ? name : QStringLiteral("%1_%2").arg(name).arg(index);
 }
+
+// System colours, by the codes the design writes them with, and the colours the design names.
+inline constexpr quint32 Knopftext = 0x80000012;
+inline constexpr quint32 Knopfflaeche = 0x8000000F;
+inline constexpr quint32 Fenstertext = 0x80000008;
+inline constexpr quint32 Fensterfarbe = 0x00E0E0E0;
+inline constexpr quint32 Tastenfarbe = 0x00D5ECF2;
+inline constexpr Qt::CursorShape Zeigehand = Qt::BitmapCursor;
+
+// The main window's controls above the keyboard and the lesson text below it.
+struct Steuerelement
+{
+    const char *name;
+    double links, oben, breite, hoehe;
+    const char16_t *text; // null: the load handler replaces it
+    const char16_t *tooltip;
+    qreal punkte;
+    bool fett;
+    quint32 grund; // for transparent labels, the window's colour behind them
+    quint32 schrift;
+    bool rand; // a single line around it
+    Qt::CursorShape zeiger;
+    bool mittig; // text centred
+};
+
+// clang-format off
+inline const Steuerelement Hauptfenster[] = {
+    {"TextFeld", 16, 8, 841, 31, nullptr, u"  Alles was hier steht muss man \"abtippen\".  ", 14.25, false, 0x00ECFBFD, Knopftext, true, Qt::ArrowCursor, false},
+    {"MeinText", 16, 40, 841, 33, u"_", u"", 14.25, false, Knopfflaeche, Knopftext, true, Qt::ArrowCursor, false},
+    {"Bezeichnung1_0", 120, 76.7, 89, 17, u"linke Hand", u"", 12, false, Fensterfarbe, 0x00000000, false, Qt::ArrowCursor, true},
+    {"Bezeichnung1_1", 664, 76.7, 113, 17, u"rechte Hand", u"", 12, false, Fensterfarbe, 0x00000000, false, Qt::ArrowCursor, true},
+    {"Bezeichnung1_2", 352, 80, 217, 17, u"Die aktiven Finger", u"", 12, false, Fensterfarbe, 0x00000000, false, Qt::ArrowCursor, true},
+    {"Finger_3", 24, 96, 66.7, 53.3, u"Kleiner", u"  was macht der kleine Finger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_2", 96, 96, 66.7, 53.3, u"Ring", u"  was macht der Ringfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_1", 168, 96, 66.7, 53.3, u"Mittel", u"  was macht der Mittelfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_0", 240, 96, 66.7, 53.3, u"Zeige", u"  was macht der Zeigefinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_7", 576, 96, 66.7, 53.3, u"Zeige", u"  was macht der Zeigefinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_6", 648, 96, 66.7, 53.3, u"Mittel", u"  was macht der Mittelfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_5", 720, 96, 66.7, 53.3, u"Ring", u"  was macht der Ringfinger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"Finger_4", 792, 96, 66.7, 53.3, u"Kleiner", u"  was macht der kleine Finger.  ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"ZeigeTasten_0", 24, 152, 193, 41, u"ohne Umschalttaste", u" ohne Umschalttaste ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"ZeigeTasten_1", 24, 192, 193, 41, u"mit Umschalttaste", u" mit Umschalttaste ", 12, false, 0x00C0FFC0, Knopftext, false, Zeigehand, false},
+    {"EndE", 224, 152, 121, 41, u"&ENDE", u"  Programm verlassen.  ", 9.75, true, 0x00C0C0FF, Knopftext, false, Zeigehand, false},
+    {"FehlerTaste", 224, 192, 121, 41, u"Fehler &0", u"  Fehler wieder auf 0 stellen.  ", 12, false, 0x00FFC0C0, Knopftext, false, Zeigehand, false},
+    {"Wiederholen", 576, 152, 281, 41, u"&Wiederholen", u"Beendete Lektion wiederholen.", 12, false, 0x00FFFFC0, Knopftext, false, Zeigehand, false},
+    {"FelD2", 576, 197, 281, 39, u"Lektion", u"  Lektion / Zeile  ", 20.25, false, 0x0080FFFF, Fenstertext, true, Qt::ArrowCursor, true},
+    {"FELD", 24, 240, 833, 37, u" Lektion auswählen", u"", 14.25, true, 0x00FFFFFF, 0x000000FF, false, Qt::IBeamCursor, false},
+    {"Text", 24, 584, 833, 93, u"TEXT ZUR LEKTION", u"", 12, false, 0x00E0E0E0, 0x00800080, false, Qt::ArrowCursor, true},
+};
+// clang-format on
 
 struct CodeTaste
 {

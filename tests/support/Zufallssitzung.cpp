@@ -2,8 +2,10 @@
 
 #include "Fensterprobe.h"
 #include "Invarianten.h"
+#include "Sollwerte.h"
 #include "Tippen.h"
 #include "engine/Zeichenkette.h"
+#include "main_window/Eingabefeld.h"
 #include "main_window/tippen.h"
 
 #include <QAbstractButton>
@@ -16,6 +18,9 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
+#include <QTextCharFormat>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 #include <random>
 
 namespace {
@@ -75,10 +80,58 @@ void Zufallssitzung::klickeIrgendwas()
         k->click();
 }
 
-// Something a learner does to the input box itself: typing, editing, moving the caret.
+// An input method at work, as IBus works: a composition shown and changed (a pending dead key,
+// a code being entered), a commit that ends it, perhaps rewriting what stands before the caret,
+// and keys read before the commit still waiting in the queue.
+void Zufallssitzung::eingabemethode(int wurf)
+{
+    Eingabefeld *feld = m_feld;
+    if (wurf < 3) {
+        QList<QInputMethodEvent::Attribute> merkmale;
+        QTextCharFormat unterstrichen;
+        unterstrichen.setFontUnderline(true);
+        const QString vorschau =
+            wurf == 0 ? QStringLiteral("´") : zufallsText(int(m_zufall.bounded(4)));
+        merkmale << QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat, 0,
+                                                 int(vorschau.size()), unterstrichen);
+        if (m_zufall.bounded(2))
+            merkmale << QInputMethodEvent::Attribute(
+                QInputMethodEvent::Cursor, int(m_zufall.bounded(int(vorschau.size()) + 2)),
+                int(m_zufall.bounded(2)));
+        if (m_zufall.bounded(4) == 0)
+            merkmale << QInputMethodEvent::Attribute(QInputMethodEvent::Selection,
+                                                     -int(m_zufall.bounded(10)),
+                                                     int(m_zufall.bounded(10)));
+        QInputMethodEvent ereignis(vorschau, merkmale);
+        m_aktion = QStringLiteral("composition '%1'").arg(vorschau);
+        QApplication::sendEvent(feld, &ereignis);
+    } else if (wurf < 5) {
+        QInputMethodEvent ereignis;
+        const int ab = -int(m_zufall.bounded(int(feld->text().size()) + 2));
+        const int laenge = int(m_zufall.bounded(4));
+        ereignis.setCommitString(zufallsText(int(m_zufall.bounded(3))), ab, laenge);
+        m_aktion = QStringLiteral("commit '%1' replacing %2 from %3")
+                       .arg(ereignis.commitString())
+                       .arg(laenge)
+                       .arg(ab);
+        QApplication::sendEvent(feld, &ereignis);
+    } else {
+        // Keys read before the commit wait in the toolkit's queue; the commit comes at once.
+        const int n = int(m_zufall.bounded(4)) + 1;
+        m_aktion = QStringLiteral("%1 queued keys, then a commit").arg(n);
+        for (int i = 0; i < n; ++i)
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+                feld->window()->windowHandle(), QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                zufallsZeichen());
+        Tippen::festlegen(feld, QString(Totetasten[m_zufall.bounded(int(Totetasten.size()))]));
+        m_aenderungen += n;
+    }
+}
+
+// Something a learner does to the input box itself: typing, editing keys, commands, the mouse.
 void Zufallssitzung::amFeld(int wurf)
 {
-    QLineEdit *feld = m_feld;
+    Eingabefeld *feld = m_feld;
     ++m_aenderungen;
     if (wurf < 40) {
         // The right next character, the way a learner mostly types.
@@ -94,26 +147,18 @@ void Zufallssitzung::amFeld(int wurf)
         const QString z = zufallsZeichen();
         m_aktion = QStringLiteral("type U+%1").arg(z[0].unicode(), 4, 16, QLatin1Char('0'));
         QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, z, Qt::NoModifier);
-    } else if (wurf < 50) {
-        // An input method rewriting text before the caret as it commits.
-        QInputMethodEvent ereignis;
-        const int ab = -int(m_zufall.bounded(int(feld->text().size()) + 2));
-        const int laenge = int(m_zufall.bounded(4));
-        ereignis.setCommitString(zufallsText(int(m_zufall.bounded(3))), ab, laenge);
-        m_aktion = QStringLiteral("commit '%1' replacing %2 from %3")
-                       .arg(ereignis.commitString())
-                       .arg(laenge)
-                       .arg(ab);
-        QApplication::sendEvent(feld, &ereignis);
-    } else if (wurf < 53) {
-        // A burst of input-method commits, as when the learner types on while the program is
-        // busy.
-        const int n = int(m_zufall.bounded(6)) + 1;
-        m_aktion = QStringLiteral("%1 dead-key letters").arg(n);
-        for (int i = 0; i < n; ++i)
-            Tippen::zeichen(feld, QString(Totetasten[m_zufall.bounded(int(Totetasten.size()))]));
-        m_aenderungen += n - 1;
-    } else if (wurf < 58) {
+    } else if (wurf < 54) {
+        eingabemethode(int(m_zufall.bounded(7)));
+    } else if (wurf < 56) {
+        // A dead key heard, then a letter that may or may not take its accent.
+        static constexpr Qt::Key tot[] = {Qt::Key_Dead_Acute, Qt::Key_Dead_Grave,
+                                          Qt::Key_Dead_Circumflex};
+        const Qt::Key t = tot[m_zufall.bounded(int(std::size(tot)))];
+        const QString z = zufallsZeichen();
+        m_aktion = QStringLiteral("dead key %1, then '%2'").arg(int(t)).arg(z);
+        QTest::sendKeyEvent(QTest::Click, feld, t, QString(), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, feld, Qt::Key_unknown, z, Qt::NoModifier);
+    } else if (wurf < 60) {
         const int art = int(m_zufall.bounded(100));
         const int laenge = art == 0   ? 1 << 20
                            : art < 5  ? int(m_zufall.bounded(5000))
@@ -123,22 +168,24 @@ void Zufallssitzung::amFeld(int wurf)
         QApplication::clipboard()->setText(laenge == 1 << 20 ? QString(laenge, u'x')
                                                              : zufallsText(laenge));
         QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
-    } else if (wurf < 61) {
+    } else if (wurf < 62) {
         m_aktion = QStringLiteral("drop");
         QMimeData daten;
         daten.setText(zufallsText(int(m_zufall.bounded(10)) + 1));
         const QPoint ort(int(m_zufall.bounded(feld->width())), feld->height() / 2);
-        QDragEnterEvent hinein(ort, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent hinein(ort, Qt::MoveAction | Qt::CopyAction, &daten, Qt::LeftButton,
+                               Qt::NoModifier);
         QApplication::sendEvent(feld, &hinein);
-        QDropEvent ablegen(ort, Qt::MoveAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent ablegen(ort, Qt::MoveAction | Qt::CopyAction, &daten, Qt::LeftButton,
+                           Qt::NoModifier);
         QApplication::sendEvent(feld, &ablegen);
-    } else if (wurf < 66) {
+    } else if (wurf < 67) {
         m_aktion = QStringLiteral("Backspace");
         QTest::keyClick(feld, Qt::Key_Backspace);
-    } else if (wurf < 67) {
+    } else if (wurf < 68) {
         m_aktion = QStringLiteral("Delete");
         QTest::keyClick(feld, Qt::Key_Delete);
-    } else if (wurf < 74) {
+    } else if (wurf < 76) {
         struct Bewegung
         {
             Qt::Key taste;
@@ -149,11 +196,13 @@ void Zufallssitzung::amFeld(int wurf)
             {Qt::Key_Left, Qt::NoModifier},      {Qt::Key_Right, Qt::NoModifier},
             {Qt::Key_Left, Qt::ControlModifier}, {Qt::Key_Home, Qt::ShiftModifier},
             {Qt::Key_A, Qt::ControlModifier},    {Qt::Key_Z, Qt::ControlModifier},
-            {Qt::Key_PageUp, Qt::NoModifier}};
+            {Qt::Key_PageUp, Qt::NoModifier},    {Qt::Key_L, Qt::AltModifier},
+            {Qt::Key_0, Qt::AltModifier},        {Qt::Key_Menu, Qt::NoModifier},
+            {Qt::Key_Tab, Qt::NoModifier}};
         const Bewegung &b = bewegungen[m_zufall.bounded(int(std::size(bewegungen)))];
         m_aktion = QStringLiteral("key %1 with %2").arg(int(b.taste)).arg(int(b.zusatz));
         QTest::keyClick(feld, b.taste, b.zusatz);
-    } else if (wurf < 80) {
+    } else if (wurf < 81) {
         // A click or a drag into the text, then a key.
         const QPoint von(int(m_zufall.bounded(feld->width())), feld->height() / 2);
         m_aktion = QStringLiteral("click into the text at %1").arg(von.x());
@@ -173,7 +222,7 @@ void Zufallssitzung::amFeld(int wurf)
 
 QString Zufallssitzung::schritt()
 {
-    QLineEdit *feld = m_feld;
+    Eingabefeld *feld = m_feld;
     // The fakes record for one step only, so a long session keeps no history.
     m_probe.umgebung.meldungen.eintraege.clear();
     m_probe.umgebung.browser.aufrufe.clear();
@@ -184,13 +233,13 @@ QString Zufallssitzung::schritt()
     if (m_zufall.bounded(4) == 0)
         m_probe.umgebung.meldungen.waehrendDerMeldung = [this] {
             const QString vorher = m_aktion;
-            amFeld(int(m_zufall.bounded(80)));
+            amFeld(int(m_zufall.bounded(85)));
             m_aktion = vorher + QStringLiteral(", then while the message was open: ") + m_aktion;
         };
 
     const int wurf = int(m_zufall.bounded(100));
     if (wurf < 80) {
-        amFeld(int(m_zufall.bounded(84)));
+        amFeld(int(m_zufall.bounded(85)));
     } else if (wurf < 93) {
         klickeIrgendwas();
     } else if (wurf < 97) {
@@ -204,9 +253,9 @@ QString Zufallssitzung::schritt()
             a->trigger();
     }
 
+    Tippen::zustellen(); // what an input method queued
     const tippen &f = m_probe.fenster();
-    QString fehler = Invarianten::pruefeUebung(feld->text(), feld->isEnabled(), f.uebung().zeile(),
-                                               f.uebung().zustand());
+    QString fehler = Invarianten::pruefeFeld(feld->text(), feld->isEnabled(), m_textFeld->text());
     if (fehler.isEmpty())
         fehler = Invarianten::pruefeFenster(
             {f.windowTitle(), m_probe.ctrl<QAbstractButton>(QStringLiteral("FehlerTaste"))->text(),
@@ -214,15 +263,16 @@ QString Zufallssitzung::schritt()
              m_probe.ctrl<QLabel>(QStringLiteral("MeinText"))->text(),
              m_probe.ctrl(QStringLiteral("Wiederholen"))->isVisible()},
             feld->isEnabled(), m_startTitel);
-    if (fehler.isEmpty() && feld->isEnabled() &&
-        feld->text() != m_textFeld->text().left(feld->text().size()) &&
-        feld->text() != Invarianten::Platzhalter)
-        fehler =
-            QStringLiteral("FELD \"%1\" shown for \"%2\"").arg(feld->text(), m_textFeld->text());
+    const QString echo = m_probe.ctrl<QLabel>(QStringLiteral("MeinText"))->text();
+    if (fehler.isEmpty() && feld->isEnabled() && feld->text() != Sollwerte::FeldAmAnfang &&
+        echo != QLatin1Char('_') + feld->text())
+        fehler = QStringLiteral("echo \"%1\" for \"%2\"").arg(echo, feld->text());
+    // An input method learns the caret at the end and nothing selected.
     if (fehler.isEmpty() &&
-        (feld->cursorPosition() != feld->text().size() || feld->hasSelectedText()))
+        (feld->inputMethodQuery(Qt::ImCursorPosition).toInt() != feld->text().size() ||
+         !feld->inputMethodQuery(Qt::ImCurrentSelection).toString().isEmpty()))
         fehler = QStringLiteral("caret at %1 of %2")
-                     .arg(feld->cursorPosition())
+                     .arg(feld->inputMethodQuery(Qt::ImCursorPosition).toInt())
                      .arg(feld->text().size());
     // At most one message per change of FELD, and one warning for its key; one more for a click.
     if (fehler.isEmpty() && m_probe.umgebung.meldungen.eintraege.size() > 2 * m_aenderungen + 1)

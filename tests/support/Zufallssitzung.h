@@ -7,11 +7,12 @@
 class QAbstractButton;
 class QAction;
 class QLabel;
-class QLineEdit;
+class Eingabefeld;
 class Hauptfensterprobe;
 
 // A learner gone wild: one seeded random action after another on the real main window (typing,
-// wrong characters, input-method commits, pastes of anything, editing, Enter, clicks on every
+// wrong characters, dead keys, input methods composing and committing as IBus does, keys queued
+// behind commits, pastes of anything, editing keys, commands with Alt, Enter, clicks on every
 // button, lesson choices, menu items), checking the exercise's promises after each.
 class Zufallssitzung
 {
@@ -28,9 +29,10 @@ private:
     QString zufallsZeichen();
     void klickeIrgendwas();
     void amFeld(int wurf);
+    void eingabemethode(int wurf);
 
     Hauptfensterprobe &m_probe;
-    QLineEdit *m_feld;
+    Eingabefeld *m_feld;
     QLabel *m_textFeld;
     QRandomGenerator m_zufall;
     QList<QAbstractButton *> m_knoepfe;

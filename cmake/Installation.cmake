@@ -2,7 +2,7 @@
 # package built from them, with a stripped program.
 include(GNUInstallDirs)
 set(FINGALO_ID org.example.fingalo.Fingalo)
-add_executable(svg2png scripts/svg2png.cpp)
+add_executable(svg2png resources/svg2png.cpp)
 target_link_libraries(svg2png PRIVATE Qt6::Gui Qt6::Svg)
 set(FINGALO_ICON_SVG ${PROJECT_SOURCE_DIR}/resources/symbol_haupt.svg)
 set(FINGALO_ICON_PNGS)
