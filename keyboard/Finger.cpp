@@ -33,4 +33,22 @@ const Fingerdaten &daten(Finger finger)
     return Fingertabelle[std::size_t(qBound(0, int(finger), AnzahlFinger - 1))];
 }
 
+Hand hand(Finger finger)
+{
+    if (finger == Finger::Keiner || finger == Finger::Daumen)
+        return Hand::Keine;
+    return finger <= Finger::LinksKlein ? Hand::Links : Hand::Rechts;
+}
+
+QString sprechname(Finger finger)
+{
+    if (finger == Finger::Daumen)
+        return QStringLiteral("Daumen");
+    if (finger == Finger::Keiner)
+        return {};
+    QString name = daten(finger).name.toString();
+    name[0] = name[0].toLower();
+    return name;
+}
+
 } // namespace Fingerfuehrung

@@ -24,6 +24,12 @@ struct Markerdaten
     QStringView name;
 };
 
+enum class Hand : qint8 {
+    Keine,
+    Links,
+    Rechts,
+};
+
 namespace Fingerfuehrung {
 
 inline constexpr int AnzahlFinger = 8;
@@ -40,5 +46,11 @@ extern const std::array<Markerdaten, AnzahlMarker> Markertabelle;
 inline constexpr QPoint HaendeLinksOben{360, 112};
 
 const Fingerdaten &daten(Finger finger);
+
+// The thumbs on the space bar belong to neither hand, and nobody's keys to none.
+Hand hand(Finger finger);
+
+// The finger inside a sentence: "linker Zeigefinger", "Daumen"; empty for nobody.
+QString sprechname(Finger finger);
 
 } // namespace Fingerfuehrung

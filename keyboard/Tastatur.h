@@ -22,6 +22,21 @@ enum class Finger : qint8 {
     Daumen,
 };
 
+// The three layers of a character key: as it stands, with Shift held, with AltGr held.
+enum class Ebene : quint8 {
+    Ohne,
+    Umschalt,
+    AltGr,
+};
+
+// A dead key types nothing at once: it puts its accent, a combining mark, on the letter typed
+// next (the accent key, then e, gives é), and on the space bar it types its own sign.
+struct Totakzente
+{
+    char16_t ohneUmschalt = 0; // U+0301 on the acute key; 0 where the layer types its caption
+    char16_t mitUmschalt = 0;
+};
+
 // One key of the German on-screen keyboard: everything the program knows about it.
 struct Tastendaten
 {
@@ -32,6 +47,8 @@ struct Tastendaten
     double hoehe;
     QStringView ohneUmschalt; // what the key types without Shift ("q"), or its word ("Strg")
     QStringView mitUmschalt;  // with Shift ("Q"), character keys only; "&" is written "&&"
+    QStringView mitAltGr;     // with AltGr ("@" on Q), where the key has a third character
+    Totakzente tot;           // the layers in which the key is a dead key
     char16_t code;            // the key's character in key strings; 0 when none names it
     Finger finger;
     qreal punkte;           // design font size of the caption
@@ -58,5 +75,12 @@ QString entwurfsbeschriftung(const Tastendaten &t);
 
 // The keys a finger types, as a key string.
 QString fingerTasten(Finger finger);
+
+// The character a key types in a layer (on a dead key its accent's sign, which the space bar
+// after it types); empty when that layer types none.
+QString zeichen(const Tastendaten &t, Ebene ebene);
+
+// The accent a dead key puts on the next letter in a layer; 0 when the layer is not dead.
+char16_t totakzent(const Tastendaten &t, Ebene ebene);
 
 } // namespace Tastatur

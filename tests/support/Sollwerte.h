@@ -1,10 +1,11 @@
 #pragma once
 
 // What the learner must be given, written down once for every test: the texts the program shows
-// as the design words them, the limits it keeps, and the main window's keyboard (which key each
-// character of a key string names, which keys each finger types, where every key stands). The
-// program's own tables are never consulted, so a wrong entry there cannot pass by agreeing with
-// itself. The desktop test reads these values too, exported by tests/desktop.
+// as the design words them, the limits it keeps, the main window's keyboard (which key each
+// character of a key string names, which keys each finger types, where every key stands, what the
+// AltGr layer types) and how a few characters are spoken. The program's own tables are never
+// consulted, so a wrong entry there cannot pass by agreeing with itself. The desktop test reads
+// these values too, exported by tests/desktop.
 
 #include <QList>
 #if __has_include(<QColor>)
@@ -279,6 +280,44 @@ inline QList<TastenPlatz> tastatur()
         }
     }
     return tasten;
+}
+
+// What the keys type with AltGr, in pairs: the key's character in a key string, then the one it
+// types.
+inline const QString AltGr = QStringLiteral("q@e€mµ2²3³7{8[9]0}ß\\+~<|");
+
+enum class Sprechform { Name, Anschlag, NaechstesZeichen, FalschesZeichen };
+
+struct Gesprochen
+{
+    Sprechform form;
+    QString zeichen;
+    QString getippt; // the wrong character, for the alert only
+    QString text;
+};
+
+// What a listener hears, in the forms that the accessibility requirements quote, with two
+// signs put into words: "´" is spoken as "Akut", since a speech synthesizer says nothing for
+// it, and a comma stands for the colon, which a screen reader at its default punctuation level
+// reads out as "Doppelpunkt".
+inline QList<Gesprochen> gesprochen()
+{
+    using enum Sprechform;
+    using namespace Qt::StringLiterals;
+    return {
+        {Name, u" "_s, {}, u"Leerzeichen"_s},
+        {Name, u"F"_s, {}, u"großes F"_s},
+        {Name, u"é"_s, {}, u"e mit Akut, erst Akut, dann e"_s},
+        {Anschlag,
+         u"é"_s,
+         {},
+         u"erst Akut mit dem rechten kleinen Finger, dann e mit dem linken Mittelfinger"_s},
+        {NaechstesZeichen,
+         u"F"_s,
+         {},
+         u"Nächstes Zeichen, großes F, linker Zeigefinger, mit rechter Umschalttaste"_s},
+        {FalschesZeichen, u" "_s, u"x"_s, u"Richtig, Leerzeichen. Getippt, x."_s},
+    };
 }
 
 } // namespace Sollwerte
