@@ -2,9 +2,11 @@
 
 #include "keyboard/Finger.h"
 #include "keyboard/Tastatur.h"
+#include "keyboard/Zeichenansage.h"
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QStringList>
 
 namespace {
 
@@ -34,9 +36,9 @@ FingerBild::FingerBild(QWidget *parent) : QWidget(parent)
     m_haende.load(QStringLiteral(":/bilder/haende.svg"));
     setObjectName(QStringLiteral("FingerBild"));
     setAccessibleName(QStringLiteral("Finger im Bild"));
-    setAccessibleDescription(QStringLiteral(
-        "Die Tastatur mit jeder Taste in der Farbe des Fingers, der sie anschlägt, darunter die "
-        "Hände und die Legende der Finger"));
+    setAccessibleDescription(textfassung());
+    // A listener reaches the picture with Tab and hears it as a table of fingers and keys.
+    setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -48,6 +50,22 @@ QSize FingerBild::sizeHint() const
 QSize FingerBild::minimumSizeHint() const
 {
     return (Leinwand / 2).toSize();
+}
+
+QString FingerBild::textfassung()
+{
+    // The fingers as the legend lists them: the left hand from the little finger in, then the
+    // right hand from the index finger out, then the thumbs.
+    const Finger reihe[] = {Finger::LinksKlein, Finger::LinksRing,   Finger::LinksMittel,
+                            Finger::LinksZeige, Finger::RechtsZeige, Finger::RechtsMittel,
+                            Finger::RechtsRing, Finger::RechtsKlein};
+    QStringList zeilen{
+        QStringLiteral("Die Tastatur mit jeder Taste in der Farbe des Fingers, der sie anschlägt")};
+    for (Finger f : reihe)
+        zeilen << Fingerfuehrung::daten(f).name.toString() + QStringLiteral(", ") +
+                      Zeichenansage::tasten(Tastatur::fingerTasten(f));
+    zeilen << QStringLiteral("Daumen, die Leertaste");
+    return zeilen.join(QStringLiteral(". ")) + u'.';
 }
 
 QColor FingerBild::farbe(Finger finger)

@@ -21,6 +21,9 @@ public:
     // The colour of a finger's keys; the thumbs' and the one of keys no finger types included.
     static QColor farbe(Finger finger);
 
+    // The picture in words, for a listener: each finger with the keys it types.
+    static QString textfassung();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -52,10 +52,28 @@ nichts; geschrieben wird nur mit deiner echten Tastatur.</p>
 <h3>Tastatur statt Maus</h3>
 <p>Alle Befehle erreichst du auch mit der Tastatur: <b>Alt</b> öffnet die Menüleiste, in den
 Menüs wählen die Pfeiltasten und die Eingabetaste. Knöpfe mit einem unterstrichenen Buchstaben
-drückst du mit Alt und diesem Buchstaben (zum Beispiel Alt+W für Wiederholen, Alt+E für ENDE),
-und die Tabulatortaste wandert von Knopf zu Knopf.</p>
-<p>Ein Bildschirmleser liest im Eingabefeld die Übungszeile und die Stelle in der Lektion vor
-und sagt jede neue Zeile, jede geschaffte Zeile und das Ende der Lektion an.</p>
+drückst du mit Alt und diesem Buchstaben (zum Beispiel Alt+W für Wiederholen, Alt+E für ENDE).
+Die Tabulatortaste wandert von Knopf zu Knopf, und die <b>Eingabetaste</b> drückt den Knopf,
+auf dem du stehst.</p>
+<p>Rutschst du während einer Lektion auf die Tabulatortaste, geht nichts verloren: Was du dann
+tippst, landet wieder im Eingabefeld und wird dort geprüft, auch die Leertaste.</p>
+
+<h3>Mit einem Bildschirmleser üben</h3>
+<p>Ein Bildschirmleser liest im Eingabefeld die Übungszeile und die Stelle in der Lektion vor.
+Bei der Wahl einer Lektion hörst du die Lektion, ihre neuen Tasten, die erste Zeile und die
+Erklärung; jede neue Zeile, das Ende der Lektion, ein Schritt zurück und das Zurücksetzen der
+Fehler werden angesagt. Ein falsches Zeichen meldet zuerst, welches Zeichen richtig wäre und
+welches du getippt hast. Die Übungszeile kannst du mit den Lesebefehlen deines
+Bildschirmlesers Zeichen für Zeichen lesen.</p>
+<p>Diese Tasten tippen nichts und sprechen stattdessen:</p>
+<ul>
+<li><b>F5</b> sagt das nächste Zeichen und mit welchem Finger du es tippst.</li>
+<li><b>F6</b> buchstabiert den Rest der Zeile.</li>
+<li><b>F7</b> liest die Erklärung zur Lektion vor.</li>
+<li><b>F8</b> sagt, wo du in der Lektion stehst und wie viele Fehler gezählt sind.</li>
+</ul>
+<p>Auf der Seite <b>Finger im Bild</b> liest der Bildschirmleser die Finger und ihre Tasten vor,
+wenn du mit der Tabulatortaste auf das Bild gehst.</p>
 )");
 }
 

@@ -243,6 +243,57 @@ QString falschesZeichen(QStringView erwartet, QStringView getippt)
         .arg(name(erwartet), kurzname(erstes(getippt)));
 }
 
+QString sprechbar(QStringView text)
+{
+    QString ergebnis;
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case u':':
+        case u';':
+        case u'(':
+        case u')':
+            ergebnis += u',';
+            break;
+        case u'\r':
+        case u'\n':
+            ergebnis += QStringLiteral(". ");
+            break;
+        case u'\'':
+        case u'"':
+            break;
+        case u'´':
+        case u'`':
+        case u'^':
+            ergebnis += QLatin1Char(' ') + kurzname(c.unicode()) + QLatin1Char(' ');
+            break;
+        default:
+            ergebnis += c;
+        }
+    }
+    // The pauses tidied: no comma before a full stop or after an opening, no doubled blanks.
+    ergebnis.replace(QStringLiteral(",,"), QStringLiteral(","));
+    ergebnis.replace(QStringLiteral(",."), QStringLiteral("."));
+    ergebnis.replace(QStringLiteral(", ,"), QStringLiteral(","));
+    return ergebnis.simplified();
+}
+
+QString tasten(QStringView tastenCode)
+{
+    QStringList namen;
+    for (const QChar c : tastenCode) {
+        const std::optional<Taste> t = Tastatur::tasteFuer(c.unicode());
+        if (!t)
+            continue;
+        const Tastendaten &d = Tastatur::daten(*t);
+        namen << (t->istZeichentaste() ? kurzname(erstes(d.ohneUmschalt))
+                                       : d.sprechname.toString());
+    }
+    if (namen.size() < 2)
+        return namen.join(QString());
+    const QString letzter = namen.takeLast();
+    return namen.join(QStringLiteral(", ")) + QStringLiteral(" und ") + letzter;
+}
+
 QString taste(Taste taste)
 {
     const Tastendaten &t = Tastatur::daten(taste);

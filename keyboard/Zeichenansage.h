@@ -59,4 +59,14 @@ QString falschesZeichen(QStringView erwartet, QStringView getippt);
 // empty for a key that no finger types.
 QString taste(Taste taste);
 
+// A text for the ear: the signs a screen reader would read out or pass over (colons, brackets,
+// quotes, accents standing alone) become pauses or words, line breaks become full stops. For the
+// program's own texts (explanations, announcements), never for a line to type, whose every sign
+// counts.
+QString sprechbar(QStringView text);
+
+// The keys a key string names, as a list: "g und h", "Umschalttaste links und Umschalttaste
+// rechts", "Ziffer 2, Ziffer 1 und Akut". Characters that name no key are left out.
+QString tasten(QStringView tastenCode);
+
 } // namespace Zeichenansage

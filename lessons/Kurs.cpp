@@ -37,6 +37,13 @@ QString erklaerung(int lektion)
     return {};
 }
 
+QString neueTasten(int lektion)
+{
+    if (lektion < 1 || lektion > AnzahlLektionen)
+        return {};
+    return QString::fromUtf16(eintrag(lektion).neueTasten);
+}
+
 QString lernTasten(int lektion)
 {
     QString tasten = QStringLiteral("A");

@@ -18,4 +18,7 @@ QString erklaerung(int lektion);
 // string it begins with an "A", which names no key.
 QString lernTasten(int lektion);
 
+// The keys lesson `lektion` adds, as a key string; empty for the lessons that add none.
+QString neueTasten(int lektion);
+
 } // namespace Kurs

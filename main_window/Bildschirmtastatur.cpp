@@ -1,7 +1,7 @@
 #include "main_window/Bildschirmtastatur.h"
 
-#include "keyboard/Finger.h"
 #include "keyboard/Tastenmarkierung.h"
+#include "keyboard/Zeichenansage.h"
 #include "util/Bauteile.h"
 #include "util/Farbe.h"
 #include "util/Formelement.h"
@@ -65,13 +65,12 @@ void Bildschirmtastatur::markiere(QStringView tastenCode, Markierung art)
         schrift.setPointSizeF(Tastenmarkierung::punkte(t, an));
         knopf->setFont(schrift);
     };
+    // Every key the code can name is set once, marked or not: the same look as unmarking all
+    // and then marking the named ones, without a burst of changes for a screen reader to hear.
     for (std::size_t i = 0; i < m_tasten.size(); ++i) {
-        if (Tastatur::Tabelle[i].code != 0)
-            setze(m_tasten[i], Tastatur::Tabelle[i].taste, false);
-    }
-    for (const QChar c : tastenCode) {
-        if (const std::optional<Taste> t = Tastatur::tasteFuer(c.unicode()))
-            setze(knopf(*t), *t, true);
+        const Tastendaten &t = Tastatur::Tabelle[i];
+        if (t.code != 0)
+            setze(m_tasten[i], t.taste, tastenCode.contains(QChar(t.code)));
     }
 }
 
@@ -85,7 +84,8 @@ void Bildschirmtastatur::beschrifte(bool mitUmschalt)
 }
 
 // What a listener hears besides the caption: the key's name where the caption is a word, the
-// finger that types it, its marking as the font shows it, and what a click does.
+// finger that types it and what it types, its marking as the font shows it, and what a click
+// does. Only a description that changed is given anew.
 void Bildschirmtastatur::beschreibe(std::size_t i)
 {
     const Tastendaten &t = Tastatur::Tabelle[i];
@@ -93,10 +93,8 @@ void Bildschirmtastatur::beschreibe(std::size_t i)
     QStringList teile;
     if (t.bild.isEmpty() && !t.sprechname.isEmpty())
         teile << t.sprechname.toString();
-    if (t.finger == Finger::Daumen)
-        teile << QStringLiteral("Daumen");
-    else if (t.finger != Finger::Keiner)
-        teile << Fingerfuehrung::daten(t.finger).name.toString();
+    if (const QString wie = Zeichenansage::taste(t.taste); !wie.isEmpty())
+        teile << wie;
     if (schrift.bold())
         teile << QStringLiteral("gelernt");
     if (schrift.underline())
@@ -106,5 +104,7 @@ void Bildschirmtastatur::beschreibe(std::size_t i)
                           t.taste.feld == Tastenfeld::Command3;
     teile << (nurFokus ? QStringLiteral("zurück zur Eingabe")
                        : QStringLiteral("ein Klick erklärt die Taste"));
-    m_tasten[i]->setAccessibleDescription(teile.join(QStringLiteral(", ")));
+    const QString beschreibung = teile.join(QStringLiteral(", "));
+    if (m_tasten[i]->accessibleDescription() != beschreibung)
+        m_tasten[i]->setAccessibleDescription(beschreibung);
 }

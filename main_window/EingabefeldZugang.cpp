@@ -2,70 +2,14 @@
 
 #include "main_window/Eingabefeld.h"
 
-namespace {
-
-struct Abschnitt
-{
-    int anfang = -1;
-    int ende = -1;
-};
-
-// The piece of `text` around `stelle` that a boundary of this kind delimits. Words are runs of
-// non-blanks and the blanks between them; characters are single units; anything larger is the
-// whole line, for the box holds one line. Every loop runs within the text's bounds.
-Abschnitt abschnittBei(const QString &text, int stelle, QAccessible::TextBoundaryType grenze)
-{
-    const int n = int(text.size());
-    if (n == 0 || stelle < 0 || stelle > n)
-        return {};
-    switch (grenze) {
-    case QAccessible::CharBoundary:
-        if (stelle >= n)
-            return {};
-        if (text[stelle].isHighSurrogate() && stelle + 1 < n)
-            return {stelle, stelle + 2};
-        return {stelle, stelle + 1};
-    case QAccessible::WordBoundary: {
-        // At the end of the text the word is the last one.
-        const int bei = stelle == n ? n - 1 : stelle;
-        const bool leer = text[bei].isSpace();
-        int anfang = bei;
-        while (anfang > 0 && text[anfang - 1].isSpace() == leer)
-            --anfang;
-        int ende = bei + 1;
-        while (ende < n && text[ende].isSpace() == leer)
-            ++ende;
-        return {anfang, ende};
-    }
-    default:
-        return {0, n};
-    }
-}
-
-QString ausschneiden(const QString &text, Abschnitt a, int *anfang, int *ende)
-{
-    *anfang = a.anfang;
-    *ende = a.ende;
-    return a.anfang < 0 ? QString() : text.mid(a.anfang, a.ende - a.anfang);
-}
-
-} // namespace
-
 EingabefeldZugang::EingabefeldZugang(Eingabefeld *feld)
-    : QAccessibleWidget(feld, QAccessible::EditableText)
+    : Textzugang(feld, QAccessible::EditableText)
 {
 }
 
 Eingabefeld *EingabefeldZugang::feld() const
 {
     return static_cast<Eingabefeld *>(widget());
-}
-
-void *EingabefeldZugang::interface_cast(QAccessible::InterfaceType art)
-{
-    if (art == QAccessible::TextInterface)
-        return static_cast<QAccessibleTextInterface *>(this);
-    return QAccessibleWidget::interface_cast(art);
 }
 
 QAccessible::State EingabefeldZugang::state() const
@@ -84,97 +28,17 @@ QString EingabefeldZugang::text(QAccessible::Text art) const
     return QAccessibleWidget::text(art);
 }
 
-void EingabefeldZugang::selection(int, int *anfang, int *ende) const
+QString EingabefeldZugang::inhalt() const
 {
-    *anfang = 0;
-    *ende = 0;
+    return feld()->text();
 }
 
-int EingabefeldZugang::selectionCount() const
-{
-    return 0; // nothing is ever selected: the caret stays at the end
-}
-
-void EingabefeldZugang::addSelection(int, int) {}
-void EingabefeldZugang::removeSelection(int) {}
-void EingabefeldZugang::setSelection(int, int, int) {}
-
-int EingabefeldZugang::cursorPosition() const
+int EingabefeldZugang::caret() const
 {
     return int(feld()->text().size()); // typing goes on at the end, always
 }
 
-void EingabefeldZugang::setCursorPosition(int)
+QRect EingabefeldZugang::zeichenOrt(int stelle) const
 {
-    // The caret stays where typing goes on.
-}
-
-QString EingabefeldZugang::text(int anfang, int ende) const
-{
-    const QString t = feld()->text();
-    anfang = qBound(0, anfang, int(t.size()));
-    ende = ende < 0 ? int(t.size()) : qBound(anfang, ende, int(t.size()));
-    return t.mid(anfang, ende - anfang);
-}
-
-QString EingabefeldZugang::textAtOffset(int stelle, QAccessible::TextBoundaryType grenze,
-                                        int *anfang, int *ende) const
-{
-    const QString t = feld()->text();
-    if (stelle == -2)
-        stelle = cursorPosition();
-    return ausschneiden(t, abschnittBei(t, stelle, grenze), anfang, ende);
-}
-
-QString EingabefeldZugang::textBeforeOffset(int stelle, QAccessible::TextBoundaryType grenze,
-                                            int *anfang, int *ende) const
-{
-    const QString t = feld()->text();
-    if (stelle == -2)
-        stelle = cursorPosition();
-    // The piece that ends where the one at the offset begins (at the end: the last piece).
-    const Abschnitt hier = abschnittBei(t, stelle, grenze);
-    const int vorher = (hier.anfang < 0 ? qMin(stelle, int(t.size())) : hier.anfang) - 1;
-    return ausschneiden(t, vorher < 0 ? Abschnitt{} : abschnittBei(t, vorher, grenze), anfang,
-                        ende);
-}
-
-QString EingabefeldZugang::textAfterOffset(int stelle, QAccessible::TextBoundaryType grenze,
-                                           int *anfang, int *ende) const
-{
-    const QString t = feld()->text();
-    if (stelle == -2)
-        stelle = cursorPosition();
-    const Abschnitt hier = abschnittBei(t, stelle, grenze);
-    if (hier.ende < 0 || hier.ende >= t.size())
-        return ausschneiden(t, {}, anfang, ende);
-    return ausschneiden(t, abschnittBei(t, hier.ende, grenze), anfang, ende);
-}
-
-int EingabefeldZugang::characterCount() const
-{
-    return int(feld()->text().size());
-}
-
-QRect EingabefeldZugang::characterRect(int stelle) const
-{
-    const QRect zeichen = feld()->zeichenRechteck(stelle);
-    if (zeichen.isNull())
-        return {};
-    return QRect(feld()->mapToGlobal(zeichen.topLeft()), zeichen.size());
-}
-
-int EingabefeldZugang::offsetAtPoint(const QPoint &) const
-{
-    return characterCount();
-}
-
-void EingabefeldZugang::scrollToSubstring(int, int) {}
-
-QString EingabefeldZugang::attributes(int, int *anfang, int *ende) const
-{
-    // One run without attributes of its own: the whole text.
-    *anfang = 0;
-    *ende = characterCount();
-    return {};
+    return feld()->zeichenRechteck(stelle);
 }

@@ -48,8 +48,8 @@ Fingeranzeige::Fingeranzeige(QWidget *parent) : QWidget(parent)
                                    hier(pixel(f.knopfLinks, 96, 66 + 2 * Drittel, 53 + Drittel)),
                                    f.beschriftung.toString(), QColor(bgr(0x00C0FFC0)), arial(12),
                                    f.tooltip.toString(), Mauszeiger::zeigeHand()});
-        Finger[i]->setAccessibleDescription(f.name.toString() +
-                                            QStringLiteral(": zeigt seine Tasten"));
+        Finger[i]->setAccessibleDescription(Fingerfuehrung::sprechname(f.finger) +
+                                            QStringLiteral(", zeigt seine Tasten"));
         connect(Finger[i], &Knopf::clicked, this, [this, i] { Q_EMIT fingerGeklickt(i); });
     }
 

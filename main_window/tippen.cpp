@@ -5,14 +5,18 @@
 #include "help/Tastenerklaerungen.h"
 #include "keyboard/Finger.h"
 #include "keyboard/Tastatur.h"
+#include "keyboard/Tippweg.h"
+#include "keyboard/Zeichenansage.h"
 #include "lessons/Kurs.h"
 #include "main_window/Ansage.h"
+#include "main_window/Ansagetexte.h"
 #include "main_window/Bildschirmtastatur.h"
 #include "main_window/Eingabefeld.h"
 #include "main_window/Fingeranzeige.h"
 #include "main_window/Hauptmenue.h"
 #include "main_window/KlickLabel.h"
 #include "main_window/Tippumleitung.h"
+#include "main_window/Zeilenfeld.h"
 #include "util/Anwendung.h"
 #include "util/Bauteile.h"
 #include "util/Bildschirmzeiger.h"
@@ -24,6 +28,7 @@
 #include "util/Meldungen.h"
 #include "util/Zentriere.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QIcon>
 #include <QLabel>
@@ -92,6 +97,7 @@ tippen::tippen(Umgebung &umgebung, QWidget *parent) : QMainWindow(parent), m_umg
     benenneFuerScreenreader();
     verbindeBedienelemente();
     verbindeUebung();
+    baueSprechtasten();
     // First in the focus order: the learner can type as soon as the window opens.
     FELD->setFocus(Qt::OtherFocusReason);
 }
@@ -109,7 +115,7 @@ void tippen::baueUebungsfeld()
     const QColor fensterText = palette().color(QPalette::WindowText);
     constexpr Qt::Alignment links = Qt::AlignLeft | Qt::AlignVCenter;
 
-    TextFeld = Bauteile::beschriftung(
+    TextFeld = Bauteile::beschriftung<Zeilenfeld>(
         c, {QStringLiteral("TextFeld"), QRect(16, 8, 841, 31),
             QStringLiteral(" Kleiner 10-Finger Fingalo / Ausgabefeld"), arial(14.25), knopfText,
             QColor(bgr(0x00ECFBFD)), true, links,
@@ -190,6 +196,45 @@ void tippen::setzeFokusfolge()
     for (QWidget *w : folge)
         m_umleitung->beobachte(w);
     m_umleitung->beobachte(m_client);
+    m_umleitung->beobachte(Text);
+}
+
+// Keys that type nothing and speak instead, for a learner who listens: the next character with
+// its finger, the rest of the line spelled, the lesson's explanation, where the lesson stands.
+// They are the window's shortcuts, so they never reach the input box or the exercise.
+void tippen::baueSprechtasten()
+{
+    const struct
+    {
+        const char *name;
+        Qt::Key taste;
+        std::function<QString()> text;
+    } tasten[] = {
+        {"Sprechtaste_Naechstes", Qt::Key_F5,
+         [this] { return Ansagetexte::naechstesZeichen(m_uebung.zeile(), m_uebung.eingabe()); }},
+        {"Sprechtaste_Rest", Qt::Key_F6,
+         [this] { return Ansagetexte::restDerZeile(m_uebung.zeile(), m_uebung.eingabe()); }},
+        {"Sprechtaste_Erklaerung", Qt::Key_F7,
+         [this] {
+             return m_lektionAufSchirm == 0 ? Ansagetexte::keineZeile()
+                                            : Ansagetexte::erklaerung(m_lektionAufSchirm);
+         }},
+        {"Sprechtaste_Stand", Qt::Key_F8,
+         [this] {
+             if (m_lektionAufSchirm == 0 || !m_uebung.nimmtEingabenAn())
+                 return Ansagetexte::keineZeile();
+             return Ansagetexte::stand(m_lektionAufSchirm, m_zeileAufSchirm, m_fehlerfrei,
+                                       m_fehler);
+         }},
+    };
+    for (const auto &t : tasten) {
+        auto *aktion = new QAction(this);
+        aktion->setObjectName(QLatin1String(t.name));
+        aktion->setShortcut(QKeySequence(t.taste));
+        aktion->setShortcutContext(Qt::WindowShortcut);
+        connect(aktion, &QAction::triggered, this, [this, text = t.text] { sage(text()); });
+        addAction(aktion);
+    }
 }
 
 // Controls that show text expose that text as their name, so a listener hears what a sighted
@@ -229,7 +274,8 @@ void tippen::verbindeBedienelemente()
     connect(Text, &KlickLabel::geklickt, this, &tippen::Text_Click);
 }
 
-// The exercise reports in its own terms; the window words them as the design shows them.
+// The exercise reports in its own terms; the window words them as the design shows them, and
+// tells a listener what a sighted learner sees happen.
 void tippen::verbindeUebung()
 {
     connect(&m_uebung, &Uebung::lektionGewaehlt, this,
@@ -240,57 +286,82 @@ void tippen::verbindeUebung()
     connect(&m_uebung, &Uebung::zeileGezeigt, this, [this](const QString &zeile) {
         TextFeld->setText(zeile);
         beschreibeFeld();
-        // While the focus stays in FELD a listener hears the new line only when it is announced.
-        if (m_lektionAufSchirm != 0)
-            sage(m_ansageVorspann.isEmpty() ? position() + QStringLiteral(": ") + zeile
-                                            : m_ansageVorspann +
-                                                  QStringLiteral(" Zeile %1 von %2: ")
-                                                      .arg(m_zeileAufSchirm)
-                                                      .arg(Kurs::ZeilenJeLektion) +
-                                                  zeile);
-        m_ansageVorspann.clear();
+        // While the focus stays in FELD a listener hears the new line only when it is announced;
+        // a lesson choice and a step back announce it their own way.
+        if (m_geschafft >= 0)
+            sage(Ansagetexte::naechsteZeile(m_zeileAufSchirm, zeile, m_geschafft));
+        m_geschafft = -1;
     });
     connect(&m_uebung, &Uebung::positionGeaendert, this, [this](int lektion, qint16 zeile) {
         FelD2->setText(QStringLiteral("Lekt.: %1, Zeile: ").arg(lektion) +
                        Zaehler::mitVorzeichen(zeile));
         m_lektionAufSchirm = lektion;
         m_zeileAufSchirm = zeile;
+        ++m_positionen;
     });
     connect(&m_uebung, &Uebung::eingabeGeaendert, this, [this](const QString &eingabe) {
+        const QString vorher = FELD->text();
         FELD->zeige(eingabe);
         MeinText->setText(QLatin1Char('_') + eingabe);
+        echo(vorher, eingabe);
     });
     connect(&m_uebung, &Uebung::falschesZeichen, this,
             [this](const QString &erwartet, const QString &getippt) {
-                meldung(falschesZeichenMeldung(erwartet, getippt));
+                meldung(falschesZeichenMeldung(erwartet, getippt),
+                        Zeichenansage::falschesZeichen(erwartet, getippt));
             });
     connect(&m_uebung, &Uebung::eingabeZuLang, this,
             [this] { meldung(QStringLiteral("TEXT ZU LANG")); });
     connect(&m_uebung, &Uebung::fehlerGezaehlt, this, [this](qint16 anzahl) {
+        m_fehler = anzahl;
         FehlerTaste->setText(QStringLiteral("F.: ") + Zaehler::mitVorzeichen(anzahl));
     });
-    connect(&m_uebung, &Uebung::fehlerZurueckgesetzt, this,
-            [this] { FehlerTaste->setText(QStringLiteral("0")); });
+    connect(&m_uebung, &Uebung::fehlerZurueckgesetzt, this, [this] {
+        m_fehler = 0;
+        FehlerTaste->setText(QStringLiteral("0"));
+    });
     connect(&m_uebung, &Uebung::zeileGeschafft, this,
             [this](const QString &lektionText, qint16 fehlerfrei) {
                 setWindowTitle(fortschrittstitel(lektionText, fehlerfrei));
-                m_ansageVorspann = windowTitle();
+                m_fehlerfrei = fehlerfrei;
+                m_geschafft = fehlerfrei;
             });
-    connect(&m_uebung, &Uebung::lektionBeendet, this, [this] {
-        FELD->zeige(auswahlaufforderung());
-        // A disabled box would hand the focus to the next button, which the learner's next Space
-        // would click: the window itself takes it until a lesson is chosen.
-        if (FELD->hasFocus())
-            m_client->setFocus(Qt::OtherFocusReason);
-        FELD->setEnabled(false);
-        TextFeld->setText(QStringLiteral("Lektion beendet"));
-        Text->setText(Anwendung::anzeigetext(QStringLiteral("\r\r--- NEUE LEKTION WÄHLEN ---")));
-        beschreibeFeld();
-        sage((m_ansageVorspann.isEmpty() ? QString() : m_ansageVorspann + u' ') +
-             QStringLiteral("Lektion beendet. Bitte eine neue Lektion wählen."));
-        m_ansageVorspann.clear();
-    });
+    connect(&m_uebung, &Uebung::lektionBeendet, this, &tippen::Lektionsende);
     connect(&m_uebung, &Uebung::wiederholenMoeglich, Wiederholen, &QWidget::setVisible);
+}
+
+void tippen::Lektionsende()
+{
+    FELD->zeige(auswahlaufforderung());
+    // A disabled box would hand the focus to the next button, which the learner's next Space
+    // would click. The lesson text takes it instead, and says what to do next.
+    Text->setText(Anwendung::anzeigetext(QStringLiteral("\r\r--- NEUE LEKTION WÄHLEN ---")));
+    Text->setAccessibleDescription(
+        QStringLiteral("Im Menü Lektionen eine neue Lektion wählen, Alt öffnet die Menüleiste"));
+    if (FELD->hasFocus())
+        Text->setFocus(Qt::OtherFocusReason);
+    FELD->setEnabled(false);
+    TextFeld->setText(QStringLiteral("Lektion beendet"));
+    beschreibeFeld();
+    sage(Ansagetexte::lektionBeendet(m_lektionAufSchirm, m_fehlerfrei, m_fehler));
+    m_geschafft = -1;
+}
+
+// Letters made with a dead key reach the box as an input method's commit, which a screen reader
+// does not echo as it echoes keys: the box says them.
+void tippen::echo(const QString &vorher, const QString &jetzt)
+{
+    if (!jetzt.startsWith(vorher) || jetzt.size() <= vorher.size() ||
+        !m_uebung.zeile().startsWith(jetzt))
+        return;
+    const QString neu = jetzt.mid(vorher.size());
+    for (const uint zeichen : neu.toUcs4()) {
+        const std::optional<Tippweg> weg = Tippweg::fuer(char32_t(zeichen));
+        if (weg && weg->totetaste)
+            sage(Zeichenansage::buchstabiert(neu));
+        if (weg && weg->totetaste)
+            return;
+    }
 }
 
 void tippen::Show()
@@ -325,11 +396,14 @@ void tippen::Form_Load()
 
 void tippen::Lektion_Click(int lektion)
 {
+    m_fehlerfrei = 0;
     m_uebung.lektionWaehlen(lektion);
+    Text->setAccessibleDescription(QStringLiteral("Text zur Lektion"));
     FELD->setEnabled(true);
     FELD->setFocus(Qt::OtherFocusReason);
     // A dead key pressed before the choice belongs to the lesson left behind.
     FELD->totetasteVergessen();
+    sage(Ansagetexte::lektionGewaehlt(lektion, m_uebung.zeile()));
 }
 
 void tippen::MarkiereLernTasten(QStringView tastenCode)
@@ -352,6 +426,7 @@ void tippen::Finger_Click(int index)
     MarkiereFingerTasten(
         Tastatur::fingerTasten(Fingerfuehrung::Fingertabelle[std::size_t(index)].finger));
     m_fingeranzeige->leuchte(index);
+    sage(Ansagetexte::finger(index));
 }
 
 void tippen::ZeigeTasten_Click(int index)
@@ -363,12 +438,17 @@ void tippen::ZeigeTasten_Click(int index)
 void tippen::FehlerTaste_Click()
 {
     m_uebung.fehlerZuruecksetzen();
+    sage(Ansagetexte::fehlerZurueckgesetzt());
 }
 
 void tippen::Wiederholen_Click()
 {
+    const int vorher = m_positionen;
     m_uebung.zeileWiederholen();
     Fokusrueckgabe();
+    // On the first line the step back shows line 1 again.
+    if (m_positionen != vorher)
+        sage(Ansagetexte::zurueck(qMax(m_zeileAufSchirm, 1), m_uebung.zeile()));
 }
 
 void tippen::Text_Click()
@@ -414,9 +494,9 @@ void tippen::Fokusrueckgabe()
         FELD->setFocus(Qt::OtherFocusReason);
 }
 
-void tippen::meldung(const QString &text)
+void tippen::meldung(const QString &text, const QString &gesprochen)
 {
-    m_umgebung.meldungen.zeige(text, Anwendung::titel(), Meldungen::Symbol::Keins);
+    m_umgebung.meldungen.zeige(text, Anwendung::titel(), Meldungen::Symbol::Keins, gesprochen);
 }
 
 // The box carries the line to type and where the lesson stands, so a screen reader can read

@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 
+class QAction;
 class QFrame;
 class QLabel;
 class QUrl;
@@ -18,6 +19,7 @@ class Hauptmenue;
 class KlickLabel;
 class Knopf;
 class Tippumleitung;
+class Zeilenfeld;
 
 // The main window: the exercise line and the echo of what was typed, the finger guide over the
 // hands, the command buttons, the input box FELD and the on-screen keyboard, under a menu bar.
@@ -60,18 +62,21 @@ private:
     void MarkiereLernTasten(QStringView tastenCode);
     void MarkiereFingerTasten(QStringView tastenCode);
     void Fokusrueckgabe();
+    void Lektionsende();
 
     void baueUebungsfeld();
     void setzeFokusfolge();
     void benenneFuerScreenreader();
     void verbindeBedienelemente();
     void verbindeUebung();
-    void meldung(const QString &text);
+    void baueSprechtasten();
+    void meldung(const QString &text, const QString &gesprochen = {});
 
     // For screen readers.
     void beschreibeFeld();
     QString position() const;
     void sage(const QString &text);
+    void echo(const QString &vorher, const QString &jetzt);
 
     Umgebung &m_umgebung;
     Uebung m_uebung;
@@ -86,10 +91,13 @@ private:
     bool m_lektionGewaehlt = false;
     int m_lektionAufSchirm = 0; // lesson and line of the line on screen
     int m_zeileAufSchirm = 0;
-    QString m_ansageVorspann; // what a completed line has to say before the next one
+    int m_fehler = 0;     // the error count as the button shows it
+    int m_fehlerfrei = 0; // lines done in the lesson at hand
+    int m_geschafft = -1; // lines done when a line was just completed, else -1
+    int m_positionen = 0; // lines the exercise has moved to, counted to see it move
 
     // The exercise panel's controls, named as the handlers address them.
-    QLabel *TextFeld = nullptr;
+    Zeilenfeld *TextFeld = nullptr;
     QLabel *MeinText = nullptr;
     Steuerfeld<Knopf *, 0, 1> ZeigeTasten;
     Knopf *EndE = nullptr;

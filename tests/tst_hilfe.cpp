@@ -8,6 +8,8 @@
 #include "Tippen.h"
 #include "help/FingerBild.h"
 #include "help/QtHilfeanzeige.h"
+#include "keyboard/Finger.h"
+#include "keyboard/Zeichenansage.h"
 #include "main_window/tippen.h"
 #include "util/QtMeldungen.h"
 
@@ -487,9 +489,30 @@ private Q_SLOTS:
         QVERIFY(qAbs(hoch.height() - natuerlich.height()) <= 3);
         QVERIFY2(qAbs((hoch.top() - unten) - (natuerlich.top() - untenNatuerlich)) <= 3,
                  qPrintable(QStringLiteral("%1..%2").arg(hoch.top()).arg(hoch.bottom())));
-        QCOMPARE(bild.accessibleDescription(),
-                 QStringLiteral("Die Tastatur mit jeder Taste in der Farbe des Fingers, der sie "
-                                "anschlägt, darunter die Hände und die Legende der Finger"));
+    }
+
+    // A listener reaches the picture with Tab and hears it as text: every finger of the legend,
+    // each followed by the keys of its key string, and the thumbs on the space bar.
+    void fingerbildInWorten()
+    {
+        FingerBild bild;
+        QVERIFY(bild.focusPolicy() & Qt::TabFocus);
+        const QString text = bild.accessibleDescription();
+        for (const Sollwerte::Fingerfuehrung &f : Sollwerte::fingerfuehrung()) {
+            const QString finger =
+                Fingerfuehrung::Fingertabelle[std::size_t(f.finger)].name.toString();
+            const qsizetype ab = text.indexOf(finger + QStringLiteral(", "));
+            QVERIFY2(ab >= 0, qPrintable(finger));
+            const qsizetype von = ab + finger.size() + 2;
+            QStringList namen = text.mid(von, text.indexOf(QStringLiteral(". "), von) - von)
+                                    .split(QStringLiteral(", "));
+            namen.append(namen.takeLast().split(QStringLiteral(" und ")));
+            QCOMPARE(namen.size(), f.tasten.size());
+            for (const QChar taste : f.tasten)
+                QVERIFY2(namen.contains(Zeichenansage::tasten(QString(taste))),
+                         qPrintable(namen.join(u'|') + u' ' + taste));
+        }
+        QVERIFY(text.contains(QLatin1String("Daumen")));
     }
 };
 

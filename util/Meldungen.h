@@ -12,6 +12,8 @@ public:
     virtual ~Meldungen() = default;
 
     // Shows `text` and returns once the learner has confirmed it. Line breaks in `text` are single
-    // carriage returns.
-    virtual void zeige(const QString &text, const QString &titel, Symbol symbol) = 0;
+    // carriage returns. A screen reader says `gesprochen` first, where given: what matters, in
+    // words, before the box's own text.
+    virtual void zeige(const QString &text, const QString &titel, Symbol symbol,
+                       const QString &gesprochen = {}) = 0;
 };

@@ -8,5 +8,6 @@ class QWidget;
 class QtMeldungen : public Meldungen
 {
 public:
-    void zeige(const QString &text, const QString &titel, Symbol symbol) override;
+    void zeige(const QString &text, const QString &titel, Symbol symbol,
+               const QString &gesprochen = {}) override;
 };

@@ -23,14 +23,16 @@ public:
         QString text;
         QString titel;
         Symbol symbol;
+        QString gesprochen;
     };
     QList<Eintrag> eintraege;
     // Runs once, while the next message is "open": what a learner might do before confirming.
     std::function<void()> waehrendDerMeldung;
 
-    void zeige(const QString &text, const QString &titel, Symbol symbol) override
+    void zeige(const QString &text, const QString &titel, Symbol symbol,
+               const QString &gesprochen = {}) override
     {
-        eintraege.append({text, titel, symbol});
+        eintraege.append({text, titel, symbol, gesprochen});
         if (waehrendDerMeldung)
             std::exchange(waehrendDerMeldung, nullptr)();
     }
