@@ -117,6 +117,8 @@ void Uebung::setzeEingabe(const QString &text)
 void Uebung::Lektionsende()
 {
     m_beendet = true;
+    // The box shows the select-lesson prompt now, which the next lesson replaces.
+    m_platzhalter = true;
     m_zeile.clear();
     Q_EMIT wiederholenMoeglich(false);
     Q_EMIT lektionBeendet();

@@ -241,7 +241,6 @@ void tippen::baueSprechtasten()
 // learner reads; what a control is and what it does goes into its description.
 void tippen::benenneFuerScreenreader()
 {
-    m_rand->setAccessibleName(QStringLiteral("Übungsfenster"));
     m_client->setAccessibleName(QStringLiteral("Übungsbereich"));
     TextFeld->setAccessibleDescription(QStringLiteral("Übungszeile"));
     MeinText->setAccessibleDescription(QStringLiteral("Bisher getippt"));

@@ -267,6 +267,38 @@ private Q_SLOTS:
         }
     }
 
+    // A caption's access key is underlined: under the "E" of "&ENDE" lies a line, and under no
+    // other letter.
+    void zugriffstasteUnterstrichen()
+    {
+        const QRect platz = p->platz(QStringLiteral("EndE"));
+        const QColor grund = bgr(0x00C0C0FF);
+        const QRect text = Bildpruefung::umriss(bild, platz.adjusted(4, 4, -4, -4), grund);
+        const QRect unten(text.left(), text.bottom(), text.width(), 1);
+        const QRect zeile = Bildpruefung::umriss(bild, unten, grund);
+        QVERIFY2(!zeile.isEmpty() && zeile.right() < text.left() + text.width() * 0.35,
+                 qPrintable(QStringLiteral("line from %1 to %2 under text from %3 to %4")
+                                .arg(zeile.left())
+                                .arg(zeile.right())
+                                .arg(text.left())
+                                .arg(text.right())));
+    }
+
+    // The lesson's explanation wraps within its label instead of running off its edge.
+    void erklaerungBricht()
+    {
+        Hauptfensterprobe q;
+        q.zeige();
+        q.lektion(1);
+        const QImage jetzt = q.client()->grab().toImage();
+        const QRect platz = q.platz(QStringLiteral("Text"));
+        const QRect text = Bildpruefung::umriss(jetzt, platz, bgr(Fensterfarbe));
+        const int zeilenhoehe = QFontMetrics(q.ctrl(QStringLiteral("Text"))->font()).height();
+        QVERIFY2(text.height() > 2 * zeilenhoehe && text.left() > platz.left() &&
+                     text.right() < platz.right(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(text.width()).arg(text.height())));
+    }
+
     void rechteUmschalttasteBreiter()
     {
         auto breite = [this](const char *name) {

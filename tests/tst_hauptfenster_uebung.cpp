@@ -185,6 +185,7 @@ private Q_SLOTS:
         p->lektion(2);
         QVERIFY(p->feld()->isEnabled());
         QVERIFY(p->feld()->hasFocus());
+        pruefeGetippt(QString());
         QVERIFY(knopf("Wiederholen")->isVisible());
         tippeZeilen(2, 1, 1);
         QCOMPARE(titel(), Sollwerte::fortschritt(u"2"_s, 1));

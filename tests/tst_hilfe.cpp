@@ -31,64 +31,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// clang-format off
-const QString Erklaerung[] = {
-    {},
-    u"Die AltGr-Taste dient dazu besondere Zeichen (@²³µ{[]}\\~|) aufzurufen. Diese Zeichen sind in der Regel auf der Tastatur zu sehen."_s,
-    u"Die AltGr-Taste muss, wie die Umschalt- und Strg-Taste immer zuerst gedrückt und festgehalten werden."_s,
-    u"Die Alt-Taste dient dazu besondere Funktionen aufzurufen. Mit ihrer Hilfe kann man in die Befehle am Kopf der meisten Programme einschalten."_s,
-    u"Die Alt-Taste muss, wie die Umschalt- und Strg-Taste immer zuerst gedrückt und festgehalten werden."_s,
-    u"Um sehen zu können welchen Finger man für diese Taste nehmen sollte, bitte die Fingertasten (oben rechs anklicken)."_s,
-    u"Mit der Eingabetaste (Enter) schaltet man in Textprogrammen in die nächste Zeile. Bei Programmen bestätigt man."_s,
-    u"Es wird empfohlen die Leertaste mit dem rechten Daumen anzuklicken. Allerdings könnte man das Schreiben beschleunigen, wenn die der linke Daumen die Arbeit übernimmt, nachdem ein Buchstabe mit der rechten Hand angeschlagen wurde und umgekehrt."_s,
-    u"Die Feststelltaste dient dazu, die Großschreibung zu arretieren. Leider hat man bei der deutschen PC-Tastatur die Schreibmaschinenschaltung beibehalten, so daß auch die Zahlentasten arretiert werden, so daß beim schreiben mit ausschließlich großen Buchstaben ein leichtes einbeziehen von Zahlen nicht möglich ist. Es sei denn, man bedient sich des Nummernblocks. Beim schreiben von Text ist der Nummernblock jedoch recht unpraktisch. Er dient lediglich dem Eingeben von Zahlenwerten in entsprechenden Programmen."_s,
-    u"Die Wirkung der Feststelltaste wird durch einmaliges kurzes anklicken der Umschalttaste aufgehoben."_s,
-    u"Mit der Rücktaste kann man eine (oder auch mehrere) Fehleingabe löschen."_s,
-    u"Die Umschalttaste dient dazu auf Großschreibung zu wechseln. Es werden nur noch die oberen Zeichen der Tastatur (große Buchstaben, !§$ etc.) angezeigt."_s,
-    u"Die Umschalttaste muss, wie die Alt- und Strg-Taste immer zuerst gedrückt und festgehalten werden. Wenn das eigentliche Zeichen angeschalgen wurde, dann läßt man beide los."_s,
-    u"Die Steuerungstaste dient dazu besondere Funktionen aufzurufen und ist wie die Umschalttaste 2fach vorhanden. Bei Textverarbeitungsprogrammen bedeutet in der Regel:"_s,
-    u"Strg und F = Fett schreiben ( in MS-Word geändert )"_s,
-    u"Strg und U = Unterstreichen ( in MS-Word geändert )"_s,
-    u"Strg und B = Blocksatz ( in MS-Word geändert )"_s,
-    u"Die Strg-Taste muss, wie die Umschalt- und ALt-Taste immer zuerst gedrückt und festgehalten werden."_s,
-    u"Die Tabulator-Taste dient dem Zweck im Text einen Abstand zu erzeugen. Es ist nicht ratsam eingerückten Text mit 'Leerzeichen' zu machen. Der Tabulator ist besonders beim PC sehr wichtig, da hier die Schriften meist proportional sind. Bei der Schreibmaschine sind sie alle gleich, so daß ein 'i' genau so breit ist wie ein 'w'. Deshalb ist eine typische Schreibmaschinenschrift auch so gleichtönig."_s,
-    u"Der Tabulator wird in diesem Trainer nicht trainiert. Seine Bedienung sollte mit dem erlernen einer Textverarbeitung eintrainiert werden."_s,
-    u"Die Zahlentasten werden bei der Deutschen Tastatur leider mit der Feststelltaste arretiert, so daß beim GROSSCHREIBEN die Zahlen durch Zeichen ausgetauscht werden. 1=! 4=$ usw., eine nicht sehr weise Erfindung."_s,
-    u"Zeichentaste"_s,
-};
-
-struct Box
-{
-    const char *feld; // control array or single key
-    const char16_t *titel;
-    Symbol symbol;
-    const char *teile; // numbers of the texts, an empty place for an empty line
-};
-
-const Box Boxen[] = {
-    {"AltGrTaste", u"Die AltGr-Taste", Symbol::Information, "1,,2"},
-    {"Alttaste", u"ALTERNATIVTASTE", Symbol::Information, "3,,4"},
-    {"Buchstaben", u"Die Buchstaben", Symbol::Information, "5"},
-    {"Command4", u"EINGABETASTE", Symbol::Information, "6"},
-    {"LeerTaste", u"LEERTASTE", Symbol::Information, "7"},
-    {"LockTaste", u"FESTSTELLTASTE", Symbol::Information, "8,,9"},
-    {"Rücktaste", u"RÜCKTASTE", Symbol::Information, "10"},
-    {"ShiftTaste", u"UMSCHALTTASTE", Symbol::Information, "11,,12"},
-    {"Strgtaste", u"STEUERUNGSTASTEN", Symbol::Information, "13,,14,15,16,,17"},
-    {"TabTaste", u"TABULATOR", Symbol::Information, "18,,19"},
-    {"Zahlentasten", u"Die Zahlentasten", Symbol::Information, "5,,20"},
-    {"Zeichentaste", u"10-Finger Fingalo", Symbol::Keins, "21"},
-};
-// clang-format on
-
-QString boxText(const char *teile)
-{
-    QStringList text;
-    for (const QString &nummer : QString::fromLatin1(teile).split(u','))
-        text << (nummer.isEmpty() ? QString() : Erklaerung[nummer.toInt()]);
-    return text.join(u'\r');
-}
-
 // Types every line the exercise shows until the lesson ends.
 void lektionBeenden(Hauptfensterprobe &p, int lektion)
 {
@@ -170,16 +112,16 @@ private Q_SLOTS:
         QTest::mouseClick(k, Qt::LeftButton);
 
         const auto eintraege = p.umgebung.meldungen.eintraege;
-        const Box *soll = nullptr;
-        for (const Box &b : Boxen) {
+        const Sollwerte::Box *soll = nullptr;
+        for (const Sollwerte::Box &b : Sollwerte::Boxen) {
             if (taste.section(u'_', 0, 0) == QString::fromUtf8(b.feld))
                 soll = &b;
         }
         if (soll) {
             QCOMPARE(eintraege.size(), 1);
-            QCOMPARE(eintraege[0].text, boxText(soll->teile));
+            QCOMPARE(eintraege[0].text, Sollwerte::boxText(soll->teile));
             QCOMPARE(eintraege[0].titel, QString::fromUtf16(soll->titel));
-            QCOMPARE(eintraege[0].symbol, soll->symbol);
+            QCOMPARE(eintraege[0].symbol, soll->information ? Symbol::Information : Symbol::Keins);
         } else {
             QCOMPARE(eintraege.size(), 0);
         }
@@ -197,21 +139,22 @@ private Q_SLOTS:
         for (QAction *gruppe : p.menuepunkt(QStringLiteral("mnu_Webseiten"))->menu()->actions())
             links += gruppe->menu()->actions();
         links += p.menuepunkt(QStringLiteral("mnu_Webseite"));
-        QCOMPARE(links.size(), 10);
-        QSet<QUrl> adressen;
-        for (QAction *a : links) {
+        QCOMPARE(links.size(), int(std::size(Sollwerte::Weblinks)));
+        for (const Sollwerte::Weblink &soll : Sollwerte::Weblinks) {
+            QAction *a = p.menuepunkt(QString::fromLatin1(soll.name));
+            QVERIFY(links.contains(a));
+            QCOMPARE(a->text(), QString::fromUtf16(soll.beschriftung));
             p.ctrl(QStringLiteral("EndE"))->setFocus();
+            p.umgebung.browser.aufrufe.clear();
             a->trigger();
-            QCOMPARE(p.umgebung.browser.aufrufe.size(), adressen.size() + 1);
-            const auto &aufruf = p.umgebung.browser.aufrufe.last();
-            QVERIFY2(aufruf.adresse.isValid() && aufruf.adresse.scheme() == u"https"_s,
-                     qPrintable(a->objectName()));
-            QCOMPARE(aufruf.zeigerWaehrenddessen, std::optional(Qt::WaitCursor));
-            QVERIFY(!QGuiApplication::overrideCursor());
+            QCOMPARE(p.umgebung.browser.aufrufe.size(), 1);
+            QCOMPARE(p.umgebung.browser.aufrufe[0].adresse,
+                     QUrl(QString::fromLatin1(soll.adresse)));
             QCOMPARE(QApplication::focusWidget(), p.feld());
-            adressen.insert(aufruf.adresse);
         }
-        QCOMPARE(adressen.size(), 10); // each item an address of its own
+        // Through the shell utility, which shows the busy pointer while it hands the page over.
+        QCOMPARE(p.umgebung.browser.aufrufe[0].zeigerWaehrenddessen, std::optional(Qt::WaitCursor));
+        QVERIFY(!QGuiApplication::overrideCursor());
         QVERIFY(p.meldungen().isEmpty());
     }
 
@@ -326,7 +269,7 @@ private Q_SLOTS:
                 knoepfe = int(box->buttons().size());
                 box->button(QMessageBox::Ok)->click();
             });
-        QCOMPARE(text, Erklaerung[1] + u"\n\n"_s + Erklaerung[2]);
+        QCOMPARE(text, Sollwerte::Erklaerung[1] + u"\n\n"_s + Sollwerte::Erklaerung[2]);
         QCOMPARE(titel, QStringLiteral("Die AltGr-Taste"));
         QCOMPARE(symbol, QMessageBox::Information);
         QCOMPARE(knoepfe, 1);

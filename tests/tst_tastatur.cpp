@@ -16,46 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Lektion19 = QStringLiteral("AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy-ß21´30495867+#<^");
-const QString AlleGelernt = QStringLiteral(
-    "Alle Zeichen wurden gelernt. Die weiteren Lektionen sind Übungen und fertige Zeilen. Es wäre "
-    "gut diese zu wiederholen und dann immer etwas schneller zu tippen.");
-
-struct Lektion
-{
-    int nummer;
-    QString gelernt;    // learnt-key string
-    QString erklaerung; // CR between two parts
-};
-
-// clang-format off
-const Lektion Katalog[] = {
-    {1, u"Aasdfjklö_"_s, u"Grundstellung: Die Daumen über der Leertaste. Linke Hand, bzw rechte Hand entsprechend auflegen. Die linke Hand beginnt mit dem kleinen Finger auf 'A' und endet mit Zeigefinger auf 'F'. Die rechte Hand entsprechend. rechte Hand Zeigefinger auf j usw."_s},
-    {2, u"AasdfjklöøÞ"_s, u"Großschreibung: Wenn die linke Hand (z.B. ASDF) eine Taste groß schreiben will, dann muss die rechte Hand zuerst die Umschalttaste (rechts vom - unter der Eingabetaste) gedrückt halten. Entsprechend auf der anderen Seite (links vom Y, wenn ein rechter Buchstabe groß geschrieben werden soll)."_s},
-    {3, u"AasdfjklöøÞgh"_s, u"Zusätzliche Tasten für die Zeigefinger: gh.\rMit Umschalttaste: GH."_s},
-    {4, u"AasdfjklöøÞgh,.ei"_s, u"Die neuen Tasten sind: ei, aber auch Punkt und Komma."_s},
-    {5, u"AasdfjklöøÞgh,.eiru"_s, u"ru RU"_s},
-    {6, u"AasdfjklöøÞgh,.eiruwo"_s, u"wo WO"_s},
-    {7, u"AasdfjklöøÞgh,.eiruwotz"_s, u"tz TZ"_s},
-    {8, u"AasdfjklöøÞgh,.eiruwotzvm"_s, u"vm VM"_s},
-    {9, u"AasdfjklöøÞgh,.eiruwotzvmbn"_s, u"bn BN"_s},
-    {10, u"AasdfjklöøÞgh,.eiruwotzvmbnxc"_s, u"xc XC"_s},
-    {11, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqp"_s, u"qp QP"_s},
-    {12, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy"_s, u"aü ÄÜ yY"_s},
-    {13, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy-ß"_s, u"- ß"_s},
-    {14, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy-ß21´"_s, u"12 ! \u00B4-Akzent (mit Umschalttaste \u0060)\rUm den Akzent zu erhalten diesen zuerst anklicken und danach den Buchstaben wählen. Möglich sind die Zeichen: áà éè íì óò úù ý"_s},
-    {15, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy-ß21´30"_s, u"30"_s},
-    {16, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy-ß21´3049"_s, u"49"_s},
-    {17, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy-ß21´30495867"_s, u"5678 %&/()"_s},
-    {18, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy-ß21´30495867+#"_s, u"+* #'\r²µ[] (AltGr-Taste!)"_s},
-    {19, Lektion19, u"<> ^°\rDas ^-Zeichen zuerst (loslassen), dann den Buchstaben drücken."_s},
-    {20, Lektion19, AlleGelernt}, {21, Lektion19, AlleGelernt}, {22, Lektion19, AlleGelernt},
-    {23, Lektion19, AlleGelernt}, {24, Lektion19, AlleGelernt}, {25, Lektion19, AlleGelernt},
-    {26, Lektion19, AlleGelernt}, {27, Lektion19, AlleGelernt}, {28, Lektion19, AlleGelernt},
-    {29, Lektion19, AlleGelernt}, {30, Lektion19, AlleGelernt},
-};
-// clang-format on
-
 // Size, bold and underline of one key, as one comparable line.
 QString aussehen(const QWidget *k)
 {
@@ -85,6 +45,15 @@ QStringList soll(const QString &fett, const QString &unterstrichen, const QStrin
                                                              : QString());
     }
     return zeilen;
+}
+
+// How many pixels of a key differ from its colour inside its edge: the ink of its caption.
+int tinte(const Hauptfensterprobe &p, const QString &taste)
+{
+    const QImage bild = p.client()->grab().toImage();
+    const QRect innen = p.platz(taste).adjusted(5, 5, -5, -5);
+    return innen.width() * innen.height() -
+           Bildpruefung::anzahl(bild, innen, bgr(Sollwerte::Tastenfarbe));
 }
 
 } // namespace
@@ -129,15 +98,15 @@ private Q_SLOTS:
     void lektionen_data()
     {
         QTest::addColumn<int>("zeile");
-        for (int i = 0; i < int(std::size(Katalog)); ++i)
-            QTest::addRow("Lektion %d", Katalog[i].nummer) << i;
+        for (int i = 0; i < int(std::size(Sollwerte::Katalog)); ++i)
+            QTest::addRow("Lektion %d", Sollwerte::Katalog[i].nummer) << i;
     }
 
     // After the whole course has been marked, each lesson leaves exactly its own keys bold.
     void lektionen()
     {
         QFETCH(int, zeile);
-        const Lektion &l = Katalog[zeile];
+        const Sollwerte::Lektion &l = Sollwerte::Katalog[zeile];
         Hauptfensterprobe p;
         p.zeige();
         p.lektion(19);
@@ -171,10 +140,44 @@ private Q_SLOTS:
                           Qt::LeftButton);
         QWidget *knopf = p.ctrl(QStringLiteral("Finger_%1").arg(finger));
         QTest::mouseClick(knopf, Qt::LeftButton);
-        QCOMPARE(gesehen(p), soll(Katalog[0].gelernt, f.tasten, f.tasten));
+        QCOMPARE(gesehen(p), soll(Sollwerte::Katalog[0].gelernt, f.tasten, f.tasten));
         pruefeMarker(p, f.roterMarker, f.gelberMarker);
         QCOMPARE(text(p, "Text"), QString());
         QCOMPARE(QApplication::focusWidget(), knopf); // FELD does not get it back
+    }
+
+    // The marking is drawn, not only set: a learnt key's caption in heavier strokes than the same
+    // caption unlearnt, a finger's key with a line under its caption.
+    void markierungGezeichnet()
+    {
+        Hauptfensterprobe p;
+        p.zeige();
+        const QString f = u"Buchstaben_14"_s; // F: learnt in lesson 1, left index finger
+        const QString g = u"Buchstaben_15"_s; // G: the left index finger's, learnt in lesson 3
+        const int f18 = tinte(p, f);
+        p.lektion(1);
+        const int fFett = tinte(p, f);
+        QVERIFY2(fFett > f18 * 1.15, qPrintable(QStringLiteral("%1 to %2").arg(f18).arg(fFett)));
+        const int gKlein = tinte(p, g);
+        QTest::mouseClick(p.ctrl(u"Finger_0"_s), Qt::LeftButton);
+        const int gUnterstrichen = tinte(p, g);
+        const int gBreite = QFontMetrics(p.ctrl(g)->font()).horizontalAdvance(u'G');
+        // Enlarged to 18 points and underlined: more ink than the 12-point caption by far.
+        QVERIFY2(gUnterstrichen > gKlein * 2,
+                 qPrintable(QStringLiteral("%1 to %2").arg(gKlein).arg(gUnterstrichen)));
+        // The underline: a row of ink as wide as the caption, below it.
+        const QImage bild = p.client()->grab().toImage();
+        const QRect innen = p.platz(g).adjusted(5, 5, -5, -5);
+        const QRect schrift = Bildpruefung::umriss(bild, innen, bgr(Sollwerte::Tastenfarbe));
+        int breitesteZeile = 0;
+        for (int y = schrift.bottom() - 3; y <= schrift.bottom(); ++y)
+            breitesteZeile =
+                qMax(breitesteZeile,
+                     schrift.width() -
+                         Bildpruefung::anzahl(bild, QRect(schrift.left(), y, schrift.width(), 1),
+                                              bgr(Sollwerte::Tastenfarbe)));
+        QVERIFY2(breitesteZeile >= gBreite * 0.8,
+                 qPrintable(QStringLiteral("%1 of %2").arg(breitesteZeile).arg(gBreite)));
     }
 
     // A lesson hides the markers and resets the sizes, but leaves the finger's underlines.
@@ -184,8 +187,9 @@ private Q_SLOTS:
         p.zeige();
         QTest::mouseClick(p.ctrl(QStringLiteral("Finger_0")), Qt::LeftButton);
         p.lektion(1);
-        QCOMPARE(gesehen(p), soll(Katalog[0].gelernt, Sollwerte::fingerfuehrung().at(0).tasten,
-                                  Katalog[0].gelernt));
+        QCOMPARE(gesehen(p),
+                 soll(Sollwerte::Katalog[0].gelernt, Sollwerte::fingerfuehrung().at(0).tasten,
+                      Sollwerte::Katalog[0].gelernt));
         pruefeMarker(p, -1, -1);
     }
 
@@ -206,19 +210,6 @@ private Q_SLOTS:
     {
         QFETCH(QList<int>, klicks);
         QFETCH(bool, umgeschaltet);
-        struct Zeile
-        {
-            const char *feld;
-            int erster;
-            const char16_t *ohne, *mit;
-        };
-        // clang-format off
-        const Zeile tabelle[] = {
-            {"Buchstaben", 0, u"qwertzuiopüasdfghjklöäyxcvbnm", u"QWERTZUIOPÜASDFGHJKLÖÄYXCVBNM"},
-            {"Zahlentasten", 0, u"0123456789", u"=!\"§$%&/()"},
-            {"Zeichentaste", 0, u"ß´+,.-<#^", u"?\u0060*;:_>'°"},
-        };
-        // clang-format on
         Hauptfensterprobe p;
         p.zeige();
         p.lektion(5);
@@ -232,11 +223,14 @@ private Q_SLOTS:
                 andere << t.name + QStringLiteral(": ") + t.beschriftung;
         }
 
-        for (int k : klicks)
-            QTest::mouseClick(p.ctrl(QStringLiteral("ZeigeTasten_%1").arg(k)), Qt::LeftButton);
+        for (int k : klicks) {
+            QWidget *knopf = p.ctrl(QStringLiteral("ZeigeTasten_%1").arg(k));
+            QTest::mouseClick(knopf, Qt::LeftButton);
+            QCOMPARE(QApplication::focusWidget(), knopf); // FELD does not get it back
+        }
 
         QStringList sollTexte, gezeigt;
-        for (const Zeile &z : tabelle) {
+        for (const Sollwerte::Beschriftungen &z : Sollwerte::Zeichenbeschriftungen) {
             const QString texte = QString::fromUtf16(umgeschaltet ? z.mit : z.ohne);
             for (int i = 0; i < texte.size(); ++i) {
                 const QString name =

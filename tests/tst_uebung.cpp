@@ -238,6 +238,8 @@ private Q_SLOTS:
         QVERIFY2(m.protokoll.isEmpty(), qPrintable(m.protokoll.join(u'\n')));
         m.uebung.lektionWaehlen(1);
         QVERIFY(m.uebung.nimmtEingabenAn());
+        // The box drops the select-lesson prompt it showed.
+        QVERIFY(m.protokoll.contains(u"eingabe "_s));
         QCOMPARE(m.zeile, Kurs::zeile(1, 1));
     }
 

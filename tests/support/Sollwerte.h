@@ -17,6 +17,8 @@
 
 namespace Sollwerte {
 
+using namespace Qt::StringLiterals;
+
 // The caption of every message box that has no caption of its own.
 inline const QString Anwendungstitel = QStringLiteral("10-Finger Fingalo");
 
@@ -281,6 +283,141 @@ inline QList<TastenPlatz> tastatur()
     }
     return tasten;
 }
+
+inline const QString Lektion19 =
+    QStringLiteral("AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy-ß21´30495867+#<^");
+inline const QString AlleGelernt = QStringLiteral(
+    "Alle Zeichen wurden gelernt. Die weiteren Lektionen sind Übungen und fertige Zeilen. Es wäre "
+    "gut diese zu wiederholen und dann immer etwas schneller zu tippen.");
+
+// The lesson catalogue: every lesson's learnt-key string and explanation.
+struct Lektion
+{
+    int nummer;
+    QString gelernt;    // learnt-key string
+    QString erklaerung; // CR between two parts
+};
+
+// clang-format off
+inline const Lektion Katalog[] = {
+    {1, u"Aasdfjklö_"_s, u"Grundstellung: Die Daumen über der Leertaste. Linke Hand, bzw rechte Hand entsprechend auflegen. Die linke Hand beginnt mit dem kleinen Finger auf 'A' und endet mit Zeigefinger auf 'F'. Die rechte Hand entsprechend. rechte Hand Zeigefinger auf j usw."_s},
+    {2, u"AasdfjklöøÞ"_s, u"Großschreibung: Wenn die linke Hand (z.B. ASDF) eine Taste groß schreiben will, dann muss die rechte Hand zuerst die Umschalttaste (rechts vom - unter der Eingabetaste) gedrückt halten. Entsprechend auf der anderen Seite (links vom Y, wenn ein rechter Buchstabe groß geschrieben werden soll)."_s},
+    {3, u"AasdfjklöøÞgh"_s, u"Zusätzliche Tasten für die Zeigefinger: gh.\rMit Umschalttaste: GH."_s},
+    {4, u"AasdfjklöøÞgh,.ei"_s, u"Die neuen Tasten sind: ei, aber auch Punkt und Komma."_s},
+    {5, u"AasdfjklöøÞgh,.eiru"_s, u"ru RU"_s},
+    {6, u"AasdfjklöøÞgh,.eiruwo"_s, u"wo WO"_s},
+    {7, u"AasdfjklöøÞgh,.eiruwotz"_s, u"tz TZ"_s},
+    {8, u"AasdfjklöøÞgh,.eiruwotzvm"_s, u"vm VM"_s},
+    {9, u"AasdfjklöøÞgh,.eiruwotzvmbn"_s, u"bn BN"_s},
+    {10, u"AasdfjklöøÞgh,.eiruwotzvmbnxc"_s, u"xc XC"_s},
+    {11, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqp"_s, u"qp QP"_s},
+    {12, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy"_s, u"aü ÄÜ yY"_s},
+    {13, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy-ß"_s, u"- ß"_s},
+    {14, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy-ß21´"_s, u"12 ! \u00B4-Akzent (mit Umschalttaste \u0060)\rUm den Akzent zu erhalten diesen zuerst anklicken und danach den Buchstaben wählen. Möglich sind die Zeichen: áà éè íì óò úù ý"_s},
+    {15, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy-ß21´30"_s, u"30"_s},
+    {16, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy-ß21´3049"_s, u"49"_s},
+    {17, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy-ß21´30495867"_s, u"5678 %&/()"_s},
+    {18, u"AasdfjklöøÞgh,.eiruwotzvmbnxcqpäüy-ß21´30495867+#"_s, u"+* #'\r²µ[] (AltGr-Taste!)"_s},
+    {19, Lektion19, u"<> ^°\rDas ^-Zeichen zuerst (loslassen), dann den Buchstaben drücken."_s},
+    {20, Lektion19, AlleGelernt}, {21, Lektion19, AlleGelernt}, {22, Lektion19, AlleGelernt},
+    {23, Lektion19, AlleGelernt}, {24, Lektion19, AlleGelernt}, {25, Lektion19, AlleGelernt},
+    {26, Lektion19, AlleGelernt}, {27, Lektion19, AlleGelernt}, {28, Lektion19, AlleGelernt},
+    {29, Lektion19, AlleGelernt}, {30, Lektion19, AlleGelernt},
+};
+// clang-format on
+
+// The two label sets of the 48 character keys: without and with Shift.
+struct Beschriftungen
+{
+    const char *feld;
+    int erster;
+    const char16_t *ohne, *mit;
+};
+inline const Beschriftungen Zeichenbeschriftungen[] = {
+    {"Buchstaben", 0, u"qwertzuiopüasdfghjklöäyxcvbnm", u"QWERTZUIOPÜASDFGHJKLÖÄYXCVBNM"},
+    {"Zahlentasten", 0, u"0123456789", u"=!\"§$%&/()"},
+    {"Zeichentaste", 0, u"ß´+,.-<#^", u"?\u0060*;:_>'°"},
+};
+
+// The key explanations, quoted exactly, and the boxes the keys show: caption, icon, and the
+// pieces they are made of, an empty place for an empty line.
+// clang-format off
+inline const QString Erklaerung[] = {
+    {},
+    u"Die AltGr-Taste dient dazu besondere Zeichen (@²³µ{[]}\\~|) aufzurufen. Diese Zeichen sind in der Regel auf der Tastatur zu sehen."_s,
+    u"Die AltGr-Taste muss, wie die Umschalt- und Strg-Taste immer zuerst gedrückt und festgehalten werden."_s,
+    u"Die Alt-Taste dient dazu besondere Funktionen aufzurufen. Mit ihrer Hilfe kann man in die Befehle am Kopf der meisten Programme einschalten."_s,
+    u"Die Alt-Taste muss, wie die Umschalt- und Strg-Taste immer zuerst gedrückt und festgehalten werden."_s,
+    u"Um sehen zu können welchen Finger man für diese Taste nehmen sollte, bitte die Fingertasten (oben rechs anklicken)."_s,
+    u"Mit der Eingabetaste (Enter) schaltet man in Textprogrammen in die nächste Zeile. Bei Programmen bestätigt man."_s,
+    u"Es wird empfohlen die Leertaste mit dem rechten Daumen anzuklicken. Allerdings könnte man das Schreiben beschleunigen, wenn die der linke Daumen die Arbeit übernimmt, nachdem ein Buchstabe mit der rechten Hand angeschlagen wurde und umgekehrt."_s,
+    u"Die Feststelltaste dient dazu, die Großschreibung zu arretieren. Leider hat man bei der deutschen PC-Tastatur die Schreibmaschinenschaltung beibehalten, so daß auch die Zahlentasten arretiert werden, so daß beim schreiben mit ausschließlich großen Buchstaben ein leichtes einbeziehen von Zahlen nicht möglich ist. Es sei denn, man bedient sich des Nummernblocks. Beim schreiben von Text ist der Nummernblock jedoch recht unpraktisch. Er dient lediglich dem Eingeben von Zahlenwerten in entsprechenden Programmen."_s,
+    u"Die Wirkung der Feststelltaste wird durch einmaliges kurzes anklicken der Umschalttaste aufgehoben."_s,
+    u"Mit der Rücktaste kann man eine (oder auch mehrere) Fehleingabe löschen."_s,
+    u"Die Umschalttaste dient dazu auf Großschreibung zu wechseln. Es werden nur noch die oberen Zeichen der Tastatur (große Buchstaben, !§$ etc.) angezeigt."_s,
+    u"Die Umschalttaste muss, wie die Alt- und Strg-Taste immer zuerst gedrückt und festgehalten werden. Wenn das eigentliche Zeichen angeschalgen wurde, dann läßt man beide los."_s,
+    u"Die Steuerungstaste dient dazu besondere Funktionen aufzurufen und ist wie die Umschalttaste 2fach vorhanden. Bei Textverarbeitungsprogrammen bedeutet in der Regel:"_s,
+    u"Strg und F = Fett schreiben ( in MS-Word geändert )"_s,
+    u"Strg und U = Unterstreichen ( in MS-Word geändert )"_s,
+    u"Strg und B = Blocksatz ( in MS-Word geändert )"_s,
+    u"Die Strg-Taste muss, wie die Umschalt- und ALt-Taste immer zuerst gedrückt und festgehalten werden."_s,
+    u"Die Tabulator-Taste dient dem Zweck im Text einen Abstand zu erzeugen. Es ist nicht ratsam eingerückten Text mit 'Leerzeichen' zu machen. Der Tabulator ist besonders beim PC sehr wichtig, da hier die Schriften meist proportional sind. Bei der Schreibmaschine sind sie alle gleich, so daß ein 'i' genau so breit ist wie ein 'w'. Deshalb ist eine typische Schreibmaschinenschrift auch so gleichtönig."_s,
+    u"Der Tabulator wird in diesem Trainer nicht trainiert. Seine Bedienung sollte mit dem erlernen einer Textverarbeitung eintrainiert werden."_s,
+    u"Die Zahlentasten werden bei der Deutschen Tastatur leider mit der Feststelltaste arretiert, so daß beim GROSSCHREIBEN die Zahlen durch Zeichen ausgetauscht werden. 1=! 4=$ usw., eine nicht sehr weise Erfindung."_s,
+    u"Zeichentaste"_s,
+};
+
+struct Box
+{
+    const char *feld; // control array or single key
+    const char16_t *titel;
+    bool information; // the information icon, else none
+    const char *teile; // numbers of the texts, an empty place for an empty line
+};
+
+inline const Box Boxen[] = {
+    {"AltGrTaste", u"Die AltGr-Taste", true, "1,,2"},
+    {"Alttaste", u"ALTERNATIVTASTE", true, "3,,4"},
+    {"Buchstaben", u"Die Buchstaben", true, "5"},
+    {"Command4", u"EINGABETASTE", true, "6"},
+    {"LeerTaste", u"LEERTASTE", true, "7"},
+    {"LockTaste", u"FESTSTELLTASTE", true, "8,,9"},
+    {"Rücktaste", u"RÜCKTASTE", true, "10"},
+    {"ShiftTaste", u"UMSCHALTTASTE", true, "11,,12"},
+    {"Strgtaste", u"STEUERUNGSTASTEN", true, "13,,14,15,16,,17"},
+    {"TabTaste", u"TABULATOR", true, "18,,19"},
+    {"Zahlentasten", u"Die Zahlentasten", true, "5,,20"},
+    {"Zeichentaste", u"10-Finger Fingalo", false, "21"},
+};
+// clang-format on
+
+inline QString boxText(const char *teile)
+{
+    QStringList text;
+    for (const QString &nummer : QString::fromLatin1(teile).split(u','))
+        text << (nummer.isEmpty() ? QString() : Erklaerung[nummer.toInt()]);
+    return text.join(u'\r');
+}
+
+// The web pages of the menus: the item, its caption, its address.
+struct Weblink
+{
+    const char *name;
+    const char16_t *beschriftung;
+    const char *adresse;
+};
+inline const Weblink Weblinks[] = {
+    {"mnu_Link1", u"Freie Notenbibliothek", "https://imslp.org/"},
+    {"mnu_Link2", u"Klassische Musik frei hören", "https://musopen.org/"},
+    {"mnu_WendrikWeb", u"Das Fingalo-Team", "https://fingalo.example.org/"},
+    {"mnu_Link3", u"Europas Kulturerbe online", "https://www.europeana.eu/de"},
+    {"mnu_Link4", u"Schach spielen, frei und ohne Werbung", "https://lichess.org/"},
+    {"mnu_Link5", u"Freies Strategiespiel der Antike", "https://play0ad.com/"},
+    {"mnu_Link6", u"Freies Büropaket", "https://de.libreoffice.org/"},
+    {"mnu_Fingalo", u"10-Finger Fingalo", "https://fingalo.example.org/programm/"},
+    {"mnu_Link7", u"Freie Bildbearbeitung", "https://www.gimp.org/"},
+    {"mnu_Webseite", u"Fingalo Webseite", "https://fingalo.example.org/aktuell/"},
+};
 
 // What the keys type with AltGr, in pairs: the key's character in a key string, then the one it
 // types.
