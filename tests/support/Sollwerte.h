@@ -1,14 +1,15 @@
 #pragma once
 
-// The main window's keyboard as the learner must find it, written down once for the tests that
-// need it: which key each character of a key string names, which keys each finger types, and
-// where every key stands. The program's own tables are never consulted, so a wrong entry there
-// cannot pass by agreeing with itself.
+// What the learner must find, written down once for the tests that need it: the texts and values
+// the exercise fixes, and the main window's keyboard: which key each character of a key string
+// names, which keys each finger types, and where every key stands. The program's own tables are
+// never consulted, so a wrong entry there cannot pass by agreeing with itself.
 
 #include <QColor>
 #include <QList>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <cmath>
 
 namespace Sollwerte {
@@ -38,6 +39,125 @@ inline QString falschesZeichen(const QString &erwartet, const QString &getippt)
                           "Sie den richtigen Finger und ...\r... vorher mit dem rechten kleinen "
                           "Finger die Eingabetaste betätigen um dieses OK zu bestätigen.")
         .arg(erwartet, getippt);
+}
+
+// The application title, the caption of every message box that has no caption of its own.
+inline QString anwendungstitel()
+{
+    return QStringLiteral("10-Finger Fingalo");
+}
+
+// What the start window's version line reads once it is shown.
+inline QString versionszeile()
+{
+    return QStringLiteral("10-Finger Fingalo 3");
+}
+
+inline QString starten()
+{
+    return QStringLiteral("&Starten");
+}
+
+inline QString verlassen()
+{
+    return QStringLiteral("&Verlassen");
+}
+
+// The exercise line's back colour, pale yellow.
+inline constexpr quint32 uebungszeileFarbe = 0x00ECFBFD;
+
+// The exercise line before any lesson is chosen.
+inline QString anleitung()
+{
+    return QStringLiteral(
+        "Was hier im gelben Feld erscheint sind die Übungszeilen. Die muss man eintippen.");
+}
+
+// The input box before any lesson, and from a lesson's end until the next lesson is chosen.
+inline QString feldAmAnfang()
+{
+    return QStringLiteral(" Lektion auswählen");
+}
+
+inline QString lektionWaehlen()
+{
+    return QString(40, QLatin1Char(' ')) + QStringLiteral("- Lektion auswählen -");
+}
+
+inline QString lektionBeendet()
+{
+    return QStringLiteral("Lektion beendet");
+}
+
+// Any key going down while the input box holds this many characters or more brings the warning.
+inline constexpr int zuLangAb = 72;
+
+inline QString zuLang()
+{
+    return QStringLiteral("TEXT ZU LANG");
+}
+
+// The error button as designed, and after `anzahl` wrong characters.
+inline QString fehlerknopf()
+{
+    return QStringLiteral("Fehler &0");
+}
+
+// A count as the exercise writes it: a blank before it unless it is negative (1 gives " 1").
+inline QString mitVorzeichen(int wert)
+{
+    return (wert < 0 ? QString() : QStringLiteral(" ")) + QString::number(wert);
+}
+
+inline QString fehlerzahl(int anzahl)
+{
+    return QStringLiteral("F.: ") + mitVorzeichen(anzahl);
+}
+
+inline QString wiederholen()
+{
+    return QStringLiteral("&Wiederholen");
+}
+
+// The window title after a completed line: `lektion` as the lesson was last shown (empty before
+// any lesson), `fertig` completed lines.
+inline QString fortschritt(const QString &lektion, int fertig)
+{
+    return QStringLiteral("Lektion: ") + lektion + QStringLiteral("- Fehlerfrei: ") +
+           mitVorzeichen(fertig) + QStringLiteral(" von 15 Reihen.");
+}
+
+// Menu paths, from the menu bar to the item.
+inline QStringList lektionsmenue(int lektion)
+{
+    static const char *const gruppen[] = {"1-10", "11-20", "21-30"};
+    const int gruppe = (lektion - 1) / 10;
+    return {QStringLiteral("Lektionen"), QString::fromLatin1(gruppen[gruppe]),
+            QStringLiteral("%1 %2")
+                .arg(gruppe == 2 ? QStringLiteral("Lekt.") : QStringLiteral("Lek."))
+                .arg(lektion, 2, 10, QLatin1Char('0'))};
+}
+
+inline QStringList beendenMenue()
+{
+    return {QStringLiteral("Programm"), QStringLiteral("Beenden")};
+}
+
+inline QStringList kurzanleitungMenue()
+{
+    return {QStringLiteral("Hilfe"), QStringLiteral("Kurzanleitung")};
+}
+
+// The Backspace key's explanation: the box's caption and its text.
+inline QString ruecktasteTitel()
+{
+    return QStringLiteral("RÜCKTASTE");
+}
+
+inline QString ruecktasteText()
+{
+    return QStringLiteral(
+        "Mit der Rücktaste kann man eine (oder auch mehrere) Fehleingabe löschen.");
 }
 
 inline QString taste(const char *feld, int index)
