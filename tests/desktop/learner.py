@@ -634,8 +634,8 @@ class Session:
         self.choose_lesson(1, "Tab")
         self.d.type("ffff")
         self.d.keys("Tab", "Tab", "space")
-        time.sleep(0.5)
-        if self.check("Tab, Tab, Space: the program goes on", True, self.program.alive()):
+        if self.check("Tab, Tab, Space: the program goes on", "running",
+                      self.program.ended(wait=1) or "running"):
             self.check("Tab, Tab, Space: typed into FELD", "ffff ffff ",
                        self.feld_text("ffff ffff "))
 
