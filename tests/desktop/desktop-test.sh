@@ -37,9 +37,10 @@ unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS DISPLAY WAYLAND_DISPLAY QT_QPA
 export LC_ALL=C.UTF-8 HOME=$work/home XDG_RUNTIME_DIR=$work/run
 
 status=0
-FINGALO_DESKTOP_RUN=$work xvfb-run -a -n "$display" -e "$out/xvfb.log" -s "-noreset -screen 0 1024x768x24 -nolisten tcp" \
-    dbus-run-session -- /usr/bin/python3 "$here/desktop.py" "$desktop" "$program" "$expected" "$out" \
-    || status=$?
+server="-noreset -screen 0 1024x768x24 -nolisten tcp"
+FINGALO_DESKTOP_RUN=$work xvfb-run -a -n "$display" -e "$out/xvfb.log" -s "$server" \
+    dbus-run-session -- /usr/bin/python3 "$here/desktop.py" "$desktop" "$program" "$expected" \
+    "$out" || status=$?
 # Everything started for this desktop carries FINGALO_DESKTOP_RUN; nothing may outlive the run.
 for _ in $(seq 20); do
     stray=$(grep -lsz "FINGALO_DESKTOP_RUN=$work" /proc/[0-9]*/environ | cut -d/ -f3 | xargs)

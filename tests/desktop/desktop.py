@@ -80,7 +80,7 @@ class Desktop:
 
     def set_up(self):
         run("setxkbmap", "de")
-        self.ready("the German layout", lambda: "layout:     de" in run("setxkbmap", "-query").stdout)
+        self.ready("the German layout", lambda: "de" in run("setxkbmap", "-query").stdout.split())
         if self.wayland:
             # Weston's X11 backend: keys sent to its window reach the focused Wayland client.
             ini = os.path.join(self.runtime, "weston.ini")
@@ -91,9 +91,8 @@ class Desktop:
                        f"--config={ini}", "--socket=fingalo", "--width=1024", "--height=768")
             self.ready("Weston", lambda: os.path.exists(os.path.join(self.runtime, "fingalo")))
             os.environ["WAYLAND_DISPLAY"] = "fingalo"
-            windows = lambda: run("xdotool", "search", "--class", "weston").stdout.split()  # noqa: E731
-            self.ready("Weston's window", windows)
-            self.weston_window = windows()[0]
+            self.ready("Weston's window", lambda: self.find_weston())
+            self.weston_window = self.find_weston()
             run("xdotool", "windowfocus", "--sync", self.weston_window, "mousemove", "1", "1")
         else:
             ready = os.path.join(self.runtime, "openbox-ready")
@@ -139,6 +138,9 @@ class Desktop:
         know where it stands), so there the window's origin, found on the screen, is added."""
         x, y = extents[0] + (extents[2] // 2 if dx is None else dx), extents[1] + extents[3] // 2
         return (x + self.window_origin[0], y + self.window_origin[1]) if self.wayland else (x, y)
+
+    def find_weston(self):
+        return next(iter(run("xdotool", "search", "--class", "weston").stdout.split()), None)
 
     def find_colour(self, rgb):
         """Where the first pixel of this colour shows in Weston's output, as (x, y)."""

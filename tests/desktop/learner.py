@@ -81,8 +81,7 @@ class Program:
         return self.process.poll() is None
 
     def ended(self, wait=0):
-        """How the program ended ("died of SIGSEGV"), waiting for it a moment; None while it runs.
-        (The bus may tell of a crash before the process is gone.)"""
+        """How it ended, after a moment's wait (the bus tells of a crash first); None if running."""
         try:
             code = self.process.wait(timeout=wait)
         except subprocess.TimeoutExpired:
@@ -130,8 +129,6 @@ class Session:
         self.report("PASS" if ok else "FAIL", what,
                     repr(expected) if ok else f"expected {expected!r}, found {found!r}")
         return ok
-
-    # What the learner finds -------------------------------------------------------------------
 
     def alerts(self):
         return self.program.windows("alert")
@@ -212,8 +209,6 @@ class Session:
             self.close_alerts()
         self.back_in_feld()
 
-    # Starting and steering --------------------------------------------------------------------
-
     def launch(self):
         """Starts the program and takes it to its main window; the first time with the checks of
         the start window and of Starten, later quietly."""
@@ -251,8 +246,8 @@ class Session:
                 self.check("main window: the title bar shows its name", self.main.name,
                            self.d.active_title())
             self.check("FELD at start: its text, a name, the instruction in its description",
-                       (e["feldAmAnfang"], True, True),
-                       (self.feld.text, bool(self.feld.name), e["anleitung"] in self.feld.description))
+                       (e["feldAmAnfang"], True, True), (self.feld.text, bool(self.feld.name),
+                                                         e["anleitung"] in self.feld.description))
             self.check("TextFeld: a description of its role", True,
                        bool(self.line_label.description))
             self.check("FehlerTaste at start", shown(e["fehlerknopf"]), self.errors())
