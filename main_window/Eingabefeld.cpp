@@ -6,20 +6,30 @@
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QKeyEvent>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleHints>
 #include <QStyleOptionFrame>
 #include <QTextCharFormat>
 #include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
+#include <qpa/qwindowsysteminterface_p.h>
 
 #if FINGALO_X11
 #include "main_window/Totetastenwaechter.h"
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatforminputcontext.h>
+#include <qpa/qplatformintegration.h>
 #include <xcb/xcb.h>
 #endif
+
+// What reaches the box and what it hands on, in order, for finding out what a desktop's input
+// method sends: QT_LOGGING_RULES=fingalo.eingabe.debug=true
+Q_LOGGING_CATEGORY(spur, "fingalo.eingabe", QtWarningMsg)
 
 namespace {
 
@@ -66,6 +76,18 @@ QString getippterText(const QKeyEvent *event)
     return text;
 }
 
+#if FINGALO_X11
+// Qt's own compose takes a dead key without a word to the widget. An input method such as IBus
+// shows it as a composition instead, in order with the keys around it; a watcher reading the
+// keys ahead of it would put the dead key before keys it has not answered yet.
+bool totetastenVerschluckt()
+{
+    const QPlatformInputContext *kontext =
+        QGuiApplicationPrivate::platformIntegration()->inputContext();
+    return kontext && qstrcmp(kontext->metaObject()->className(), "QComposeInputContext") == 0;
+}
+#endif
+
 } // namespace
 
 Eingabefeld::Eingabefeld(const QString &text, QWidget *parent) : QWidget(parent), m_text(text)
@@ -77,9 +99,16 @@ Eingabefeld::Eingabefeld(const QString &text, QWidget *parent) : QWidget(parent)
     setCursor(Qt::IBeamCursor);
     setBackgroundRole(QPalette::Base);
     ordneAn();
+    if (spur().isDebugEnabled()) {
+        connect(this, &Eingabefeld::eingegeben, this, [](const Eingabe &e) {
+            qCDebug(spur) << "  hands on: key down" << e.tasteRunter << "back" << e.zurueck
+                          << "text" << e.text;
+        });
+    }
 #if FINGALO_X11
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (xcb_connection_t *verbindung = x11 ? x11->connection() : nullptr) {
+    xcb_connection_t *verbindung = x11 ? x11->connection() : nullptr;
+    if (verbindung && totetastenVerschluckt()) {
         m_waechter = std::make_unique<Totetastenwaechter>(
             [verbindung] { return Totetastenwaechter::belegungVon(verbindung); },
             [this] { return QApplication::focusWidget() == this && isEnabled(); },
@@ -290,50 +319,69 @@ bool Eingabefeld::event(QEvent *ereignis)
 
 void Eingabefeld::keyPressEvent(QKeyEvent *event)
 {
+    qCDebug(spur) << "key" << Qt::Key(event->key()) << event->text() << event->modifiers()
+                  << event->timestamp();
     event->accept();
     if (const std::optional<Totetaste> tot = Totetaste::zuTaste(event->key())) {
-        // The watcher reports a dead key, and where no input method took it the key itself comes
-        // too, with the same time stamp: one key, one press.
-        const bool schonGehoert = m_totetaste && m_totetaste->qtTaste() == tot->qtTaste() &&
-                                  event->timestamp() != 0 && event->timestamp() == m_totetasteZeit;
-        if (schonGehoert)
-            return;
-        m_totetaste = tot;
-        m_totetasteZeit = event->timestamp();
-        Q_EMIT eingegeben(Eingabe::taste());
+        totetaste(*tot, event->timestamp());
         return;
     }
     if (istUmschalter(event->key())) {
         Q_EMIT eingegeben(Eingabe::taste());
         return;
     }
-    const std::optional<Totetaste> offen = std::exchange(m_totetaste, std::nullopt);
     if (event->matches(QKeySequence::Paste)) {
         einfuegen(QGuiApplication::clipboard()->text(), true);
         return;
     }
     if (event->key() == Qt::Key_Backspace) {
+        m_totetaste.reset();
         Q_EMIT eingegeben(Eingabe::ruecktaste());
         return;
     }
-    const QString text = getippterText(event);
+    tippe(getippterText(event));
+}
+
+void Eingabefeld::totetaste(const Totetaste &tot, ulong zeit)
+{
+    // The watcher reports a dead key, and where no input method took it the key itself comes
+    // too, with the same time stamp: one key, one press.
+    const bool schonGehoert = m_totetaste && m_totetaste->qtTaste() == tot.qtTaste() && zeit != 0 &&
+                              zeit == m_totetasteZeit;
+    if (schonGehoert)
+        return;
+    m_totetaste = tot;
+    m_totetasteZeit = zeit;
+    Q_EMIT eingegeben(Eingabe::taste());
+}
+
+void Eingabefeld::tippe(const QString &text)
+{
+    const std::optional<Totetaste> offen = std::exchange(m_totetaste, std::nullopt);
     Q_EMIT eingegeben(Eingabe::taste(offen && !text.isEmpty() ? offen->verbinde(text) : text));
 }
 
-void Eingabefeld::reiheEin(int taste, const QString &text)
+bool Eingabefeld::vorangehendeZustellen()
 {
-    QWindow *fenster = window()->windowHandle();
-    if (!fenster || !isVisible()) {
-        QKeyEvent sofort(QEvent::KeyPress, taste, Qt::NoModifier, text);
-        keyPressEvent(&sofort);
-        return;
-    }
-    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
-        fenster, QEvent::KeyPress, taste, Qt::NoModifier, text);
+    // Keys pressed before the one an input method answers may still wait in the window system's
+    // queue: Qt's own compose commits from inside the filtering of the key that completes a
+    // character, before the keys in front of it have been delivered. They go first. An input
+    // method that hands on keys itself, as IBus does in the order it answers them, leaves nothing
+    // waiting, and its answer is taken at once, before any key it answers later.
+    // Only keys are waited for: delivering other events early could move the focus, and an input
+    // method commits its composition when the focus moves.
+    if (!QWindowSystemInterfacePrivate::peekWindowSystemEvent(QWindowSystemInterfacePrivate::Key))
+        return true;
+    QPointer<Eingabefeld> selbst(this);
+    QWindowSystemInterface::flushWindowSystemEvents();
+    return !selbst.isNull();
 }
 
 void Eingabefeld::inputMethodEvent(QInputMethodEvent *event)
 {
+    qCDebug(spur) << "input method: pre-edit" << event->preeditString() << "commit"
+                  << event->commitString() << "replace" << event->replacementStart()
+                  << event->replacementLength();
     event->accept();
     // The composition is shown at the end, with the input method's underline and caret; a
     // selection it asks for is never made.
@@ -357,30 +405,40 @@ void Eingabefeld::inputMethodEvent(QInputMethodEvent *event)
 
     const int ab = event->replacementStart();
     const int laenge = event->replacementLength();
-    if (ab != 0 || laenge != 0) {
+    const QString commit = event->commitString();
+    const bool ersetzt = ab != 0 || laenge != 0;
+    // A composition that changes is a key the input method took.
+    const bool angeschlagen = vorschauNeu && !m_vorschau.isEmpty();
+    if (!ersetzt && commit.isEmpty() && !angeschlagen)
+        return;
+    const QString gesehen = m_text;
+    if (!vorangehendeZustellen())
+        return;
+    if (ersetzt) {
         // A rewrite around the caret. Up to the caret, which always stands at the end, that is
         // taking characters back and typing others; a range ending before it would change
-        // correct characters inside the line, so its text is typed at the end instead.
+        // correct characters inside the line, so its text is typed at the end instead. The range
+        // counts in the text the input method saw; if keys before it changed that text, the
+        // rewrite no longer fits and only its text is typed.
         int zurueck = 0;
-        if (ab < 0 && ab + laenge >= 0) {
+        if (ab < 0 && ab + laenge >= 0 && m_text == gesehen) {
             const QStringView weg = QStringView(m_text).last(qMin(-ab, int(m_text.size())));
             zurueck = int(weg.toString().toUcs4().size());
         }
         m_totetaste.reset();
-        Q_EMIT eingegeben({!event->commitString().isEmpty(), zurueck, event->commitString()});
+        Q_EMIT eingegeben({!commit.isEmpty(), zurueck, commit});
         return;
     }
-    if (!event->commitString().isEmpty()) {
-        reiheEin(Qt::Key_unknown, event->commitString());
+    if (!commit.isEmpty()) {
+        tippe(commit);
         return;
     }
-    // A composition that changes is a key the input method took. Where the key map already
-    // reported it as a dead key, it is not reported twice.
-    if (vorschauNeu && !m_vorschau.isEmpty()) {
-        const std::optional<Totetaste> tot = Totetaste::zuAkzent(m_vorschau);
-        if (!(tot && m_waechter))
-            reiheEin(tot ? tot->qtTaste() : Qt::Key_unknown, QString());
-    }
+    // Where the key map already reported it as a dead key, it is not reported twice.
+    const std::optional<Totetaste> tot = Totetaste::zuAkzent(m_vorschau);
+    if (!tot)
+        tippe({});
+    else if (!m_waechter)
+        totetaste(*tot, 0);
 }
 
 QVariant Eingabefeld::inputMethodQuery(Qt::InputMethodQuery abfrage) const

@@ -75,7 +75,9 @@ private:
     void caretZeigen();
     void meldeFuerScreenreader(const QString &vorher);
     // Puts a key press at the end of the toolkit's queue of keys not yet delivered.
-    void reiheEin(int taste, const QString &text);
+    void totetaste(const Totetaste &tot, ulong zeit);
+    void tippe(const QString &text);
+    bool vorangehendeZustellen();
     void einfuegen(const QString &text, bool tasteRunter);
 
     QString m_text;
