@@ -10,7 +10,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
-#include <QPointer>
 #include <QStyle>
 #include <QStyleHints>
 #include <QStyleOptionFrame>
@@ -361,20 +360,27 @@ void Eingabefeld::tippe(const QString &text)
     Q_EMIT eingegeben(Eingabe::taste(offen && !text.isEmpty() ? offen->verbinde(text) : text));
 }
 
-bool Eingabefeld::vorangehendeZustellen()
+void Eingabefeld::reiheEin(int taste, const QString &text)
 {
-    // Keys pressed before the one an input method answers may still wait in the window system's
-    // queue: Qt's own compose commits from inside the filtering of the key that completes a
-    // character, before the keys in front of it have been delivered. They go first. An input
-    // method that hands on keys itself, as IBus does in the order it answers them, leaves nothing
-    // waiting, and its answer is taken at once, before any key it answers later.
-    // Only keys are waited for: delivering other events early could move the focus, and an input
-    // method commits its composition when the focus moves.
-    if (!QWindowSystemInterfacePrivate::peekWindowSystemEvent(QWindowSystemInterfacePrivate::Key))
-        return true;
-    QPointer<Eingabefeld> selbst(this);
-    QWindowSystemInterface::flushWindowSystemEvents();
-    return !selbst.isNull();
+    // What an input method answers takes the road of the keys, as a key of its own. Behind the
+    // keys still waiting in the window system's queue: Qt's own compose commits from inside the
+    // filtering of the key that completes a character, before the keys in front of it have been
+    // delivered. Otherwise at once, so that whatever holds keys further on keeps it behind them:
+    // while a screen reader listens, Qt holds each key until the reader has seen it. IBus hands
+    // on its keys itself, in the order it answers them, and leaves none waiting in the queue.
+    qCDebug(spur) << "  on the keys' road:" << Qt::Key(taste) << text;
+    QWindow *fenster = window()->windowHandle();
+    if (!fenster || !isVisible()) {
+        QKeyEvent sofort(QEvent::KeyPress, taste, Qt::NoModifier, text);
+        keyPressEvent(&sofort);
+    } else if (QWindowSystemInterfacePrivate::peekWindowSystemEvent(
+                   QWindowSystemInterfacePrivate::Key)) {
+        QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            fenster, QEvent::KeyPress, taste, Qt::NoModifier, text);
+    } else {
+        QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(
+            fenster, QEvent::KeyPress, taste, Qt::NoModifier, text);
+    }
 }
 
 void Eingabefeld::inputMethodEvent(QInputMethodEvent *event)
@@ -405,40 +411,30 @@ void Eingabefeld::inputMethodEvent(QInputMethodEvent *event)
 
     const int ab = event->replacementStart();
     const int laenge = event->replacementLength();
-    const QString commit = event->commitString();
-    const bool ersetzt = ab != 0 || laenge != 0;
-    // A composition that changes is a key the input method took.
-    const bool angeschlagen = vorschauNeu && !m_vorschau.isEmpty();
-    if (!ersetzt && commit.isEmpty() && !angeschlagen)
-        return;
-    const QString gesehen = m_text;
-    if (!vorangehendeZustellen())
-        return;
-    if (ersetzt) {
+    if (ab != 0 || laenge != 0) {
         // A rewrite around the caret. Up to the caret, which always stands at the end, that is
         // taking characters back and typing others; a range ending before it would change
-        // correct characters inside the line, so its text is typed at the end instead. The range
-        // counts in the text the input method saw; if keys before it changed that text, the
-        // rewrite no longer fits and only its text is typed.
+        // correct characters inside the line, so its text is typed at the end instead.
         int zurueck = 0;
-        if (ab < 0 && ab + laenge >= 0 && m_text == gesehen) {
+        if (ab < 0 && ab + laenge >= 0) {
             const QStringView weg = QStringView(m_text).last(qMin(-ab, int(m_text.size())));
             zurueck = int(weg.toString().toUcs4().size());
         }
         m_totetaste.reset();
-        Q_EMIT eingegeben({!commit.isEmpty(), zurueck, commit});
+        Q_EMIT eingegeben({!event->commitString().isEmpty(), zurueck, event->commitString()});
         return;
     }
-    if (!commit.isEmpty()) {
-        tippe(commit);
+    if (!event->commitString().isEmpty()) {
+        reiheEin(Qt::Key_unknown, event->commitString());
         return;
     }
-    // Where the key map already reported it as a dead key, it is not reported twice.
-    const std::optional<Totetaste> tot = Totetaste::zuAkzent(m_vorschau);
-    if (!tot)
-        tippe({});
-    else if (!m_waechter)
-        totetaste(*tot, 0);
+    // A composition that changes is a key the input method took. Where the key map already
+    // reported it as a dead key, it is not reported twice.
+    if (vorschauNeu && !m_vorschau.isEmpty()) {
+        const std::optional<Totetaste> tot = Totetaste::zuAkzent(m_vorschau);
+        if (!(tot && m_waechter))
+            reiheEin(tot ? tot->qtTaste() : Qt::Key_unknown, QString());
+    }
 }
 
 QVariant Eingabefeld::inputMethodQuery(Qt::InputMethodQuery abfrage) const

@@ -77,7 +77,7 @@ private:
     // Puts a key press at the end of the toolkit's queue of keys not yet delivered.
     void totetaste(const Totetaste &tot, ulong zeit);
     void tippe(const QString &text);
-    bool vorangehendeZustellen();
+    void reiheEin(int taste, const QString &text);
     void einfuegen(const QString &text, bool tasteRunter);
 
     QString m_text;
