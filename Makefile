@@ -98,4 +98,4 @@ package: build
 # MUTANTS_ARGS= runs every mutant, MUTANTS_ARGS="--list" only lists them.
 MUTANTS_ARGS ?= --limit 400 --seed 1
 mutants: deps
-	nice -n 19 /usr/bin/python3 scripts/mutanten.py $(MUTANTS_ARGS)
+	nice -n 19 /usr/bin/python3 tools/mutanten.py $(MUTANTS_ARGS)

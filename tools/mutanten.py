@@ -7,9 +7,9 @@ texts and key strings), rebuilds incrementally, runs the test suite and reports 
 faults the suite notices. The source tree is never touched: the script works on a copy of the
 tracked files inside a work folder.
 
-    scripts/mutanten.py --list                      # the mutants, without running anything
-    scripts/mutanten.py --limit 150 --seed 1        # a reproducible sample
-    scripts/mutanten.py --tree ../other-checkout    # another source tree
+    tools/mutanten.py --list                      # the mutants, without running anything
+    tools/mutanten.py --limit 150 --seed 1        # a reproducible sample
+    tools/mutanten.py --tree ../other-checkout    # another source tree
 
 Standard library only, for Debian's /usr/bin/python3.
 """
@@ -29,7 +29,7 @@ import time
 
 from mutanten_regeln import REGELN, mutanten_der_datei, vergib_ids, zeilen_teilen
 
-ORDNER = ("engine/", "keyboard/", "lessons/", "main_window/", "help/", "util/")
+ORDNER = ("app/", "engine/", "help/", "keyboard/", "lessons/", "main_window/", "util/")
 ENDUNGEN = (".cpp", ".h")
 LANGSAM_STANDARD = r"^tst_zufallssitzung$"  # run last, with fewer steps
 
@@ -95,7 +95,7 @@ def fingerabdruck(baum, dateien):
     no test, so editing them keeps the results."""
     h = hashlib.sha1()
     for d in dateien:
-        if d.endswith(".md") or d.startswith("scripts/mutanten"):
+        if d.endswith(".md") or d.startswith("tools/mutanten"):
             continue
         with open(os.path.join(baum, d), "rb") as f:
             h.update(d.encode() + b"\0" + hashlib.sha1(f.read()).digest())
@@ -585,7 +585,7 @@ def main():
             ", ".join("`%s`" % o for o in ORDNER),
         ),
         "",
-        "Command: `scripts/mutanten.py %s`" % " ".join(sys.argv[1:]),
+        "Command: `tools/mutanten.py %s`" % " ".join(sys.argv[1:]),
     ]
     stand = Pruefstand(quelle, bau, a.build_jobs, a.jobs, a.timeout, a.slow, a.slow_steps, linker)
     stand.konfigurieren()
