@@ -19,6 +19,7 @@ import json
 import os
 import random
 import re
+import resource
 import shutil
 import signal
 import subprocess
@@ -38,13 +39,16 @@ ORDNER = ("app/", "engine/", "help/", "keyboard/", "lessons/", "main_window/", "
 # The random session runs last and shorter; the desktop tests need real desktops and minutes.
 SCHNELL, LANGSAM = ("-LE", "langsam|desktop"), ("-L", "langsam", "-LE", "desktop")
 SCHRITTE = 3000
+BAUZEIT = 1200  # seconds for a mutant's build: a header that half the program includes takes 5 min
 ARTEN = ("killed", "survived", "equivalent", "not viable")
 
 
 def ausfuehren(befehl, zeitlimit=None, umgebung=None):
     """Runs a command in a process group of its own: (exit code, output), the exit code None
     after the time limit. The whole group dies with it, so that no compiler writes an object
-    file of a mutant after its source has been restored."""
+    file of a mutant after its source has been restored; and no process of it gets more than
+    8 GB, so that a mutant that fills memory in a loop (say, in the lesson file's reader, which
+    runs in the build) fails instead of taking the machine with it."""
     p = subprocess.Popen(
         befehl,
         stdout=subprocess.PIPE,
@@ -53,6 +57,7 @@ def ausfuehren(befehl, zeitlimit=None, umgebung=None):
         errors="replace",
         start_new_session=True,
         env=umgebung,
+        preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_AS, (8 << 30, 8 << 30)),
     )
     try:
         ausgabe = p.communicate(timeout=zeitlimit)[0]
@@ -109,14 +114,14 @@ def kopie_abgleichen(dateien):
 
 
 def stichprobe(alle, grenze, saat):
-    """Drawn from every rule in turn, so that the many numbers do not crowd out the rarer rules;
-    in source order, so that consecutive builds stay small."""
+    """Drawn from every rule in turn, so that the many numbers do not crowd out the rarer rules,
+    each rule with a random order of its own, so that a change to one rule leaves the others'
+    draw as it was; in source order, so that consecutive builds stay small."""
     if grenze is None or grenze >= len(alle):
         return alle
-    zufall = random.Random(saat)
     gruppen = [[m for m in alle if m.regel == r] for r in REGELN]
-    for g in gruppen:
-        zufall.shuffle(g)
+    for regel, g in zip(REGELN, gruppen):
+        random.Random(f"{saat} {regel}").shuffle(g)
     runden = range(max(map(len, gruppen), default=0))
     gewaehlt = {id(m) for m in [g[k] for k in runden for g in gruppen if k < len(g)][:grenze]}
     return [m for m in alle if id(m) in gewaehlt]
@@ -149,8 +154,8 @@ def konfigurieren():
         raise SystemExit("configure failed:\n" + ausgabe[-4000:])
 
 
-def bauen(jobs):
-    return ausfuehren(["cmake", "--build", BAU, "-j", str(jobs)])
+def bauen(jobs, zeitlimit=None):
+    return ausfuehren(["cmake", "--build", BAU, "-j", str(jobs)], zeitlimit)
 
 
 def testen(jobs, auswahl, zeitlimit=None):
@@ -192,9 +197,14 @@ def pruefen(m, jobs, grenzen):
     zeilen[m.zeile : m.zeile + len(m.vorher)] = m.nachher
     try:
         schreibe(pfad, "".join(zeilen))
-        code, ausgabe = bauen(jobs)
+        code, ausgabe = bauen(jobs, BAUZEIT)
+        if code is None:
+            return "not viable", "the build ran out of time"
         if code != 0:
-            fehler = [z.strip() for z in ausgabe.splitlines() if "error:" in z] or ["no build"]
+            # The compiler's first error, else the last word of the step that failed.
+            zeilen = [z.strip() for z in ausgabe.splitlines() if z.strip()]
+            zeilen = [z for z in zeilen if not z.startswith(("[", "ninja:", "FAILED:"))]
+            fehler = [z for z in zeilen if "error:" in z] or zeilen[-1:] or ["no build"]
             return "not viable", fehler[0][-200:]
         for auswahl in (SCHNELL, LANGSAM):
             gefangen, test, _, _ = testen(jobs, auswahl, grenzen[auswahl])
@@ -232,12 +242,12 @@ def bericht(auswahl, ergebnisse, kopf):
         f" {n['not viable']} did not compile" + (f"; {n[None]} not run yet." if n[None] else ".")
     )
     z += ["", f"Time: {sum(sekunden) / 60:.0f} min for {len(sekunden)} mutants.", ""]
-    z += ["| rule | mutants | " + " | ".join(ARTEN) + " |", "|---" * (len(ARTEN) + 2) + "|"]
+    z += ["| rule | fault | mutants | " + " | ".join(ARTEN) + " |", "|---" * (len(ARTEN) + 3) + "|"]
     for regel in REGELN:
         eigene = [art(m) for m in auswahl if m.regel == regel]
         if eigene:
             z.append(
-                f"| {regel} | {len(eigene)} | "
+                f"| {regel} | {REGELN[regel]} | {len(eigene)} | "
                 + " | ".join(str(eigene.count(a)) for a in ARTEN)
                 + " |"
             )
