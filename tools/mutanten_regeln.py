@@ -23,16 +23,17 @@ REGELN = {
 }
 
 # The tables the design fixes: the keys, the fingers and markers, the key names, the key
-# explanations, the web links, the menu groups and the lesson catalogue. Other tables hold our
-# own wording, which only a second copy could check.
-TABELLEN = (
-    "keyboard/Tastatur.cpp",
-    "keyboard/Finger.cpp",
-    "keyboard/Taste.cpp",
-    "help/Tastenerklaerungen.cpp",
-    "help/Weblinks.cpp",
-    "main_window/Hauptmenue.cpp",
-)
+# explanations, the web links, the menu groups, and the lesson catalogue below. For each, the
+# columns of our own wording, as (entries per row, column), which only a second copy could check:
+# the screen-reader names of the keys that show no character and of the finger markers.
+TABELLEN = {
+    "keyboard/Tastatur.cpp": {(14, 13)},
+    "keyboard/Finger.cpp": {(2, 1)},
+    "keyboard/Taste.cpp": set(),
+    "help/Tastenerklaerungen.cpp": set(),
+    "help/Weblinks.cpp": set(),
+    "main_window/Hauptmenue.cpp": set(),
+}
 LEKTIONEN = "lessons/lektionen.txt"
 # The tests' one place for what the design quotes; its texts are the ones worth a changed letter.
 SOLLWERTE = "tests/support/Sollwerte.h"
@@ -297,11 +298,13 @@ def tausche(datei, z, n, zeilen, mzeilen, arten):
     eins, zwei = eintraege(mzeilen[z]), eintraege(mzeilen[n])
     if len(eins) != len(zwei):
         return
-    for (a1, e1), (a2, e2) in zip(eins, zwei):
+    for k, ((a1, e1), (a2, e2)) in enumerate(zip(eins, zwei)):
         t1, t2 = zeilen[z][a1:e1], zeilen[n][a2:e2]
-        if t1 != t2:
-            nachher = [zeilen[z][:a1] + t2 + zeilen[z][e1:], zeilen[n][:a2] + t1 + zeilen[n][e2:]]
-            yield Mutant(datei, z, "tabelle", [zeilen[z], zeilen[n]], nachher, "%s ⇄ %s" % (t1, t2))
+        if t1 != t2 and (len(eins), k) not in TABELLEN[datei]:
+            # The lines between the rows (a comment) come along unchanged.
+            nachher = [zeilen[z][:a1] + t2 + zeilen[z][e1:], *zeilen[z + 1 : n]]
+            nachher.append(zeilen[n][:a2] + t1 + zeilen[n][e2:])
+            yield Mutant(datei, z, "tabelle", zeilen[z : n + 1], nachher, "%s ⇄ %s" % (t1, t2))
 
 
 def text_mutanten(datei, text, maske, literale, gesperrt, texte):
