@@ -8,6 +8,9 @@
 // these values too, exported by tests/desktop.
 
 #include <QList>
+#include <QPoint>
+#include <QSize>
+#include <QStringList>
 #if __has_include(<QColor>)
 #include <QColor>
 #endif
@@ -22,6 +25,14 @@ using namespace Qt::StringLiterals;
 // The caption of every message box that has no caption of its own.
 inline const QString Anwendungstitel = QStringLiteral("10-Finger Fingalo");
 
+// The face Arial and MS Sans Serif come out in on this machine.
+inline const QString Schriftart = QStringLiteral("Liberation Sans");
+
+// The client areas of the two windows, and the custom pointers.
+inline constexpr QSize Hauptfenstergroesse(869, 683);
+inline constexpr QSize Startfenstergroesse(635, 474);
+inline constexpr QSize Zeigergroesse(32, 32);
+
 // The input box warns at every key from this length on.
 inline constexpr int Warnlaenge = 72;
 inline const QString ZuLang = QStringLiteral("TEXT ZU LANG");
@@ -30,6 +41,9 @@ inline const QString ZuLang = QStringLiteral("TEXT ZU LANG");
 inline const QString FeldAmAnfang = QStringLiteral(" Lektion auswählen");
 inline const QString Auswahlaufforderung =
     QString(40, QLatin1Char(' ')) + QStringLiteral("- Lektion auswählen -");
+
+// The exercise line as designed, before the load handler replaces it.
+inline const QString TextFeldEntwurf = QStringLiteral(" Kleiner 10-Finger Fingalo / Ausgabefeld");
 
 // The exercise line the load handler shows before any lesson.
 inline const QString Anleitung = QStringLiteral(
@@ -102,7 +116,29 @@ inline constexpr quint32 Knopfflaeche = 0x8000000F;
 inline constexpr quint32 Fenstertext = 0x80000008;
 inline constexpr quint32 Fensterfarbe = 0x00E0E0E0;
 inline constexpr quint32 Tastenfarbe = 0x00D5ECF2;
+inline constexpr quint32 Marineblau = 0x00800000; // the start window's rules, a clicked `Text`
 inline constexpr Qt::CursorShape Zeigehand = Qt::BitmapCursor;
+
+// The finger markers over the hands: 17 px circles in light aqua with a silver outline, lit red
+// for the finger and yellow for the other hand's thumb.
+inline constexpr int Markergroesse = 17;
+inline constexpr quint32 Markerfarbe = 0x00FFFF80;
+inline constexpr quint32 Markerrand = 0x00C0C0C0;
+inline constexpr quint32 MarkerRot = 0x000000FF;
+inline constexpr quint32 MarkerGelb = 0x0000FFFF;
+inline const QPoint Marker[] = {{360, 152}, {368, 128}, {384, 112}, {408, 112}, {440, 144},
+                                {464, 144}, {496, 112}, {520, 112}, {532, 128}, {544, 152}};
+
+// The hands picture, shown unscaled, and the panel behind the keys with its 2 px outline.
+inline constexpr QRect Haende(360, 112, 202, 133);
+inline constexpr QRect Tastenflaeche(24, 280, 833, 297);
+
+// The keys' font sizes: character keys and function keys, each unmarked and marked.
+inline constexpr qreal Zeichenpunkte = 12, ZeichenpunkteMarkiert = 18;
+inline constexpr qreal Funktionspunkte = 8, FunktionspunkteMarkiert = 10;
+inline const QString EingabetasteTooltip = QStringLiteral(" Die Eingabetaste: Enter ");
+// Picture keys show their picture 6 to 16 px high and 19 to 54 px wide.
+inline constexpr QSize KleinstesTastenbild(19, 6), GroesstesTastenbild(54, 16);
 
 // The main window's controls above the keyboard and the lesson text below it.
 struct Steuerelement
@@ -456,5 +492,119 @@ inline QList<Gesprochen> gesprochen()
         {FalschesZeichen, u" "_s, u"x"_s, u"Richtig, Leerzeichen. Getippt, x."_s},
     };
 }
+
+// Every control that takes the focus, in the order Tab walks them from FELD.
+inline QStringList fokusfolge()
+{
+    QStringList folge{u"FELD"_s, u"FehlerTaste"_s, u"EndE"_s};
+    for (int i = 0; i <= 28; ++i)
+        folge << taste("Buchstaben", i);
+    for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0})
+        folge << taste("Zahlentasten", i);
+    for (int i : {8, 0, 1, 2, 3, 4, 5, 6, 7})
+        folge << taste("Zeichentaste", i);
+    folge << u"Alttaste"_s << u"Strgtaste_0"_s << u"Strgtaste_1"_s << u"ShiftTaste_0"_s
+          << u"ShiftTaste_1"_s << u"Rücktaste"_s << u"LockTaste"_s << u"LeerTaste_2"_s
+          << u"AltGrTaste"_s << u"TabTaste"_s;
+    for (int i : {0, 1, 2, 3, 7, 4, 5, 6})
+        folge << taste("Finger", i);
+    return folge << u"ZeigeTasten_0"_s << u"ZeigeTasten_1"_s << u"Command1"_s << u"Command2"_s
+                 << u"Command3"_s << u"Command4"_s << u"Wiederholen"_s;
+}
+
+// The menu bar as it shows, one line per visible item: two blanks of indent per level, the
+// caption, the item's name in brackets.
+inline QStringList menuebaum()
+{
+    QStringList baum;
+    auto punkt = [&baum](int tiefe, const QString &titel, const QString &name) {
+        baum << QString(2 * tiefe, u' ') + titel + u" ("_s + name + u')';
+    };
+    auto verweis = [&punkt](int tiefe, const char *name) {
+        for (const Weblink &w : Weblinks)
+            if (qstrcmp(w.name, name) == 0)
+                punkt(tiefe, QString::fromUtf16(w.beschriftung), QString::fromLatin1(name));
+    };
+    punkt(0, u"Programm"_s, u"mnu_Programm"_s);
+    punkt(1, u"Beenden"_s, u"mnu_beenden"_s);
+    punkt(0, u"Lektionen"_s, u"mnu_Lektionen"_s);
+    const char *gruppen[] = {"mnu_1bis10", "mnu_11bis20", "mnu_21bis30"};
+    for (int g = 0; g < 3; ++g) {
+        punkt(1, u"%1-%2"_s.arg(10 * g + 1).arg(10 * g + 10), QString::fromLatin1(gruppen[g]));
+        for (int i = 0; i <= 9; ++i)
+            punkt(2,
+                  (g < 2 ? u"Lek. "_s : u"Lekt. "_s) +
+                      u"%1"_s.arg(10 * g + i + 1, 2, 10, QLatin1Char('0')),
+                  u"Lektion%1_%2"_s.arg(g + 1).arg(i));
+    }
+    punkt(0, u"Webseiten"_s, u"mnu_Webseiten"_s);
+    punkt(1, u"Musik"_s, u"mnu_Musik"_s);
+    verweis(2, "mnu_Link1");
+    verweis(2, "mnu_Link2");
+    punkt(1, u"Kunst"_s, u"mnu_kunst"_s);
+    verweis(2, "mnu_WendrikWeb");
+    verweis(2, "mnu_Link3");
+    punkt(1, u"Spiele"_s, u"mnu_Spiele"_s);
+    verweis(2, "mnu_Link4");
+    verweis(2, "mnu_Link5");
+    punkt(1, u"kostenlose Software"_s, u"mnu_Software"_s);
+    verweis(2, "mnu_Link6");
+    verweis(2, "mnu_Fingalo");
+    verweis(2, "mnu_Link7");
+    punkt(0, u"Hilfe"_s, u"mnu_Hilfe"_s);
+    punkt(1, u"Kurzanleitung"_s, u"mnu_Kurzanleitung"_s);
+    punkt(1, u"Finger im Bild"_s, u"mnu_FingerBild"_s);
+    punkt(1, u"Update?"_s, u"mnu_update"_s);
+    verweis(2, "mnu_Webseite");
+    return baum;
+}
+
+// The submenu kept in "Lektionen" but hidden and disabled, and its items.
+inline const QString Uebungstexte = QStringLiteral("Übungstexte (mnu_ÜbungsT)");
+inline const QStringList UebungstexteEintraege = {
+    u"Text 1 (Lektion4_1)"_s, u"Text 2 (Lektion4_2)"_s, u"Text 3 (Lektion4_3)"_s};
+
+// The start window: its colours, its labels (all bold, centred, on the window's colour), its
+// rules and its two buttons.
+namespace Start {
+inline constexpr quint32 Fensterfarbe = 0x00D5ECF2;
+inline constexpr quint32 Vordergrund = 0x00C0C0C0;
+inline constexpr QRect Titelbild(216, 80, 401, 287);
+inline const QString Version = QStringLiteral("Version"); // Label2 as designed
+inline const QString Titel = QStringLiteral("10-Finger Fingalo 3");
+
+struct Beschriftung
+{
+    const char *name;
+    QRect platz;
+    int textVon, textBis; // rows where no other control stands, so only this text is drawn
+    quint32 schrift;
+    qreal punkte;
+};
+// clang-format off
+inline const Beschriftung Beschriftungen[] = {
+    {"Label4", {56, 24, 537, 73}, 24, 79, 0x000000FF, 12},
+    {"Label1", {8, 80, 201, 145}, 80, 207, Knopftext, 8.25},
+    {"Label5", {8, 208, 201, 177}, 225, 375, Knopftext, 8.25},
+    {"Label6", {0, 376, 633, 25}, 376, 391, 0x003E6280, 9.75},
+    {"Label2", {0, 392, 633, 25}, 392, 415, 0x00FF0000, 14.25},
+};
+// clang-format on
+
+inline const QRect Regeln[] = {{1, 2, 633, 4}, {0, 464, 633, 4}, {-8, 416, 641, 4}};
+
+struct Knopf
+{
+    const char *name;
+    QRect platz;
+    const char16_t *text, *tooltip;
+};
+inline constexpr quint32 Knopffarbe = 0x00FF8080;
+inline constexpr qreal Knopfpunkte = 14.25;
+inline const Knopf Knoepfe[] = {
+    {"Command1", {240, 424, 161, 33}, u"&Starten", u"  PROGRAMMSTART  "},
+    {"Command2", {472, 424, 153, 33}, u"&Verlassen", u"  Programm nicht starten  "},
+};
+} // namespace Start
 
 } // namespace Sollwerte
