@@ -559,10 +559,10 @@ inline QStringList menuebaum()
     return baum;
 }
 
-// The submenu kept in "Lektionen" but hidden and disabled, and its items.
-inline const QString Uebungstexte = QStringLiteral("Übungstexte (mnu_ÜbungsT)");
-inline const QStringList UebungstexteEintraege = {
-    u"Text 1 (Lektion4_1)"_s, u"Text 2 (Lektion4_2)"_s, u"Text 3 (Lektion4_3)"_s};
+// The submenu kept in "Lektionen" but hidden and disabled, and its items, as `menuebaum` writes
+// them.
+inline const QStringList Uebungstexte = {u"Übungstexte (mnu_ÜbungsT)"_s, u"  Text 1 (Lektion4_1)"_s,
+                                         u"  Text 2 (Lektion4_2)"_s, u"  Text 3 (Lektion4_3)"_s};
 
 // The start window: its colours, its labels (all bold, centred, on the window's colour), its
 // rules and its two buttons.
