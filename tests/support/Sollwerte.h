@@ -593,7 +593,7 @@ inline const Beschriftung Beschriftungen[] = {
 
 inline const QRect Regeln[] = {{1, 2, 633, 4}, {0, 464, 633, 4}, {-8, 416, 641, 4}};
 
-struct Knopf
+struct Startknopf
 {
     const char *name;
     QRect platz;
@@ -601,7 +601,7 @@ struct Knopf
 };
 inline constexpr quint32 Knopffarbe = 0x00FF8080;
 inline constexpr qreal Knopfpunkte = 14.25;
-inline const Knopf Knoepfe[] = {
+inline const Startknopf Knoepfe[] = {
     {"Command1", {240, 424, 161, 33}, u"&Starten", u"  PROGRAMMSTART  "},
     {"Command2", {472, 424, 153, 33}, u"&Verlassen", u"  Programm nicht starten  "},
 };
