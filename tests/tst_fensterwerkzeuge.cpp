@@ -3,6 +3,7 @@
 
 #include "Bildpruefung.h"
 #include "Fakes.h"
+#include "Sollwerte.h"
 #include "app/Programm.h"
 #include "util/Anwendung.h"
 #include "util/Bildschirmzeiger.h"
@@ -336,14 +337,14 @@ private Q_SLOTS:
     }
 
     // Whatever style the desktop prefers, the windows are drawn in one style (Fusion), and the
-    // design's "MS Sans Serif" comes out as Liberation Sans.
+    // design's "MS Sans Serif" comes out as Arial does.
     void einrichtungUnabhaengigVomDesktop()
     {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
         Programm::einrichten();
         QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
         QFont schrift(QStringLiteral("MS Sans Serif"));
-        QCOMPARE(QFontInfo(schrift).family(), QStringLiteral("Liberation Sans"));
+        QCOMPARE(QFontInfo(schrift).family(), Sollwerte::Schriftart);
     }
 
     // The application's pointer by its codes: 0 the standard, 11 the hourglass, which does not

@@ -49,8 +49,7 @@ class TstHochaufloesung : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                                  QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), Sollwerte::Schriftart);
         verhaeltnis = qApp->devicePixelRatio();
         QVERIFY2(verhaeltnis > 1.0, "runs with QT_SCALE_FACTOR above 1");
     }
@@ -129,8 +128,9 @@ private Q_SLOTS:
             QVERIFY(qAbs(glyphe.width() - erwartet.width()) <= 1 &&
                     qAbs(glyphe.height() - erwartet.height()) <= 1);
         }
-        const QPixmap symbol = haupt.fenster().windowIcon().pixmap(QSize(32, 32), verhaeltnis);
-        QCOMPARE(symbol.size(), QSize(32, 32) * verhaeltnis);
+        const QSize gross = Sollwerte::Fenstersymbol;
+        const QPixmap symbol = haupt.fenster().windowIcon().pixmap(gross, verhaeltnis);
+        QCOMPARE(symbol.size(), gross * verhaeltnis);
     }
 };
 

@@ -32,6 +32,7 @@ inline const QString Schriftart = QStringLiteral("Liberation Sans");
 inline constexpr QSize Hauptfenstergroesse(869, 683);
 inline constexpr QSize Startfenstergroesse(635, 474);
 inline constexpr QSize Zeigergroesse(32, 32);
+inline constexpr QSize Fenstersymbol(32, 32); // the main window's icon
 
 // The input box warns at every key from this length on.
 inline constexpr int Warnlaenge = 72;
