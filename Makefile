@@ -3,12 +3,14 @@
 BUILD      := build
 ASAN_BUILD := build-asan
 JOBS       ?= $(shell nproc)
-PACKAGES   := g++ cmake make clang-format qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libxcb1-dev \
+PACKAGES   := g++ cmake make clang-format qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-base-private-dev qt6-qpa-plugins libxcb1-dev \
               libgl-dev libxkbcommon-dev fonts-liberation \
               desktop-file-utils appstream
-# The desktop test: X server, German layout, session and accessibility buses, screen reader.
-DESKTOP_PACKAGES := xvfb x11-xkb-utils x11-utils xdotool xclip dbus-daemon dbus-bin at-spi2-core \
-              python3-gi python3-pyatspi orca
+# The desktop test: X server, German layout, window manager, Wayland compositor, input method,
+# session and accessibility buses, screen reader, and another program to drag text from.
+DESKTOP_PACKAGES := xvfb xauth x11-xkb-utils x11-utils xdotool xclip openbox weston qt6-wayland \
+              wl-clipboard ibus dbus-daemon dbus-bin at-spi2-core python3-gi python3-pyatspi \
+              python3-dogtail gir1.2-gtk-3.0 orca
 SUDO       := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps deps-desktop build run test test-desktop test-asan bench soak fuzz screenshots \
@@ -48,14 +50,16 @@ run: build
 	fi
 	$(BUILD)/fingalo
 
-# `make test CTEST_ARGS=-LE\ langsam` leaves out the minute-long random session.
+# `make test CTEST_ARGS=-LE\ langsam` leaves out the minute-long random session. The desktop
+# tests run on their own (test-desktop).
 test: build
 	ctest --preset default -j $(JOBS) $(CTEST_ARGS)
 
-# The real program on a real X desktop, driven with real keys and read back through the
-# accessibility bus and a screen reader (logs in $(BUILD)/desktop-test).
+# The real program on the desktops learners use (X11 with a window manager, IBus, Wayland),
+# driven with real keys and read back through the accessibility bus and a screen reader; logs in
+# $(BUILD)/tests/desktop/<desktop>. `make test-desktop CTEST_ARGS=-R\ x11` runs one desktop.
 test-desktop: build deps-desktop
-	scripts/desktop-test.sh $(BUILD)
+	ctest --test-dir $(BUILD) -L desktop -j $(JOBS) -V $(CTEST_ARGS)
 
 # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer, in a build folder of its own.
 test-asan: deps
@@ -64,10 +68,10 @@ test-asan: deps
 	ctest --preset asan -j $(JOBS) $(CTEST_ARGS)
 
 bench: build
-	scripts/bench.sh $(BUILD)
+	bench/alle.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)
 
 # The exercise under libFuzzer for FUZZ_SECONDS, seeded with every lesson line.
 FUZZ_BUILD   := build-fuzz
@@ -76,7 +80,7 @@ fuzz: deps
 	@command -v clang++ >/dev/null || $(SUDO) apt-get install -y -qq clang libclang-rt-dev
 	@cmake --preset fuzz > /dev/null
 	cmake --build --preset fuzz -j $(JOBS)
-	scripts/fuzz-korpus.sh lessons/lektionen.txt $(FUZZ_BUILD)/korpus
+	tests/fuzz/korpus.sh lessons/lektionen.txt $(FUZZ_BUILD)/korpus
 	$(FUZZ_BUILD)/fuzz_uebung -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $(FUZZ_BUILD)/korpus
 
 # Ten million random actions on the real main window (about half an hour on two cores).
@@ -89,9 +93,13 @@ soak: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/screenshots docs
 
-# A Debian package of the program with its desktop entry, metadata and icons.
-package: build
-	cd $(BUILD) && cpack -G DEB
+# A Debian package of the program with its desktop entry, metadata and icons, built without the
+# tests in a folder of its own.
+PACKAGE_BUILD := build-paket
+package: deps
+	@cmake --preset paket -DFINGALO_WERROR=$(WERROR) > /dev/null
+	cmake --build --preset paket -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
 
 # Small faults put into the sources one at a time: the share of them the suite catches, with the
 # survivors, in build-mutanten/bericht.md. A sample of 400 takes about an hour on two cores;

@@ -28,7 +28,12 @@ set(CPACK_PACKAGE_NAME fingalo)
 set(CPACK_PACKAGE_CONTACT "Das Fingalo-Team <team@fingalo.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Typing tutor for touch typing on a German keyboard")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-qpa-plugins, fonts-liberation, libc6, libstdc++6")
+# The input box hands committed text back to Qt's window system queue, an interface that is
+# only stable within one Qt release: hence the exact ABI.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6core6 (>= 6.4), qt6-base-abi (= ${Qt6_VERSION}), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-qpa-plugins, fonts-liberation, libc6, libstdc++6")
+if(XCB_BIBLIOTHEK AND XCB_KOPF)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libxcb1")
+endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

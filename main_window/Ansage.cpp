@@ -1,6 +1,5 @@
 #include "main_window/Ansage.h"
 
-#include <QAccessible>
 #include <QLabel>
 
 Ansage::Ansage(QWidget *parent) : QWidget(parent)
@@ -25,7 +24,5 @@ void Ansage::sage(const QString &text)
     hide();
     m_text = text;
     m_zeile->setText(text);
-    QAccessibleEvent name(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&name);
     show();
 }

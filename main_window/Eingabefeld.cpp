@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QKeyEvent>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
@@ -15,11 +16,19 @@
 #include <QTextCharFormat>
 #include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
+#include <qpa/qwindowsysteminterface_p.h>
 
 #if FINGALO_X11
 #include "main_window/Totetastenwaechter.h"
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatforminputcontext.h>
+#include <qpa/qplatformintegration.h>
 #include <xcb/xcb.h>
 #endif
+
+// What reaches the box and what it hands on, in order, for finding out what a desktop's input
+// method sends: QT_LOGGING_RULES=fingalo.eingabe.debug=true
+Q_LOGGING_CATEGORY(spur, "fingalo.eingabe", QtWarningMsg)
 
 namespace {
 
@@ -66,6 +75,18 @@ QString getippterText(const QKeyEvent *event)
     return text;
 }
 
+#if FINGALO_X11
+// Qt's own compose takes a dead key without a word to the widget. An input method such as IBus
+// shows it as a composition instead, in order with the keys around it; a watcher reading the
+// keys ahead of it would put the dead key before keys it has not answered yet.
+bool totetastenVerschluckt()
+{
+    const QPlatformInputContext *kontext =
+        QGuiApplicationPrivate::platformIntegration()->inputContext();
+    return kontext && qstrcmp(kontext->metaObject()->className(), "QComposeInputContext") == 0;
+}
+#endif
+
 } // namespace
 
 Eingabefeld::Eingabefeld(const QString &text, QWidget *parent) : QWidget(parent), m_text(text)
@@ -77,9 +98,16 @@ Eingabefeld::Eingabefeld(const QString &text, QWidget *parent) : QWidget(parent)
     setCursor(Qt::IBeamCursor);
     setBackgroundRole(QPalette::Base);
     ordneAn();
+    if (spur().isDebugEnabled()) {
+        connect(this, &Eingabefeld::eingegeben, this, [](const Eingabe &e) {
+            qCDebug(spur) << "  hands on: key down" << e.tasteRunter << "back" << e.zurueck
+                          << "text" << e.text;
+        });
+    }
 #if FINGALO_X11
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (xcb_connection_t *verbindung = x11 ? x11->connection() : nullptr) {
+    xcb_connection_t *verbindung = x11 ? x11->connection() : nullptr;
+    if (verbindung && totetastenVerschluckt()) {
         m_waechter = std::make_unique<Totetastenwaechter>(
             [verbindung] { return Totetastenwaechter::belegungVon(verbindung); },
             [this] { return QApplication::focusWidget() == this && isEnabled(); },
@@ -290,50 +318,76 @@ bool Eingabefeld::event(QEvent *ereignis)
 
 void Eingabefeld::keyPressEvent(QKeyEvent *event)
 {
+    qCDebug(spur) << "key" << Qt::Key(event->key()) << event->text() << event->modifiers()
+                  << event->timestamp();
     event->accept();
     if (const std::optional<Totetaste> tot = Totetaste::zuTaste(event->key())) {
-        // The watcher reports a dead key, and where no input method took it the key itself comes
-        // too, with the same time stamp: one key, one press.
-        const bool schonGehoert = m_totetaste && m_totetaste->qtTaste() == tot->qtTaste() &&
-                                  event->timestamp() != 0 && event->timestamp() == m_totetasteZeit;
-        if (schonGehoert)
-            return;
-        m_totetaste = tot;
-        m_totetasteZeit = event->timestamp();
-        Q_EMIT eingegeben(Eingabe::taste());
+        totetaste(*tot, event->timestamp());
         return;
     }
     if (istUmschalter(event->key())) {
         Q_EMIT eingegeben(Eingabe::taste());
         return;
     }
-    const std::optional<Totetaste> offen = std::exchange(m_totetaste, std::nullopt);
     if (event->matches(QKeySequence::Paste)) {
         einfuegen(QGuiApplication::clipboard()->text(), true);
         return;
     }
     if (event->key() == Qt::Key_Backspace) {
+        m_totetaste.reset();
         Q_EMIT eingegeben(Eingabe::ruecktaste());
         return;
     }
-    const QString text = getippterText(event);
+    tippe(getippterText(event));
+}
+
+void Eingabefeld::totetaste(const Totetaste &tot, ulong zeit)
+{
+    // The watcher reports a dead key, and where no input method took it the key itself comes
+    // too, with the same time stamp: one key, one press.
+    const bool schonGehoert = m_totetaste && m_totetaste->qtTaste() == tot.qtTaste() && zeit != 0 &&
+                              zeit == m_totetasteZeit;
+    if (schonGehoert)
+        return;
+    m_totetaste = tot;
+    m_totetasteZeit = zeit;
+    Q_EMIT eingegeben(Eingabe::taste());
+}
+
+void Eingabefeld::tippe(const QString &text)
+{
+    const std::optional<Totetaste> offen = std::exchange(m_totetaste, std::nullopt);
     Q_EMIT eingegeben(Eingabe::taste(offen && !text.isEmpty() ? offen->verbinde(text) : text));
 }
 
 void Eingabefeld::reiheEin(int taste, const QString &text)
 {
+    // What an input method answers takes the road of the keys, as a key of its own. Behind the
+    // keys still waiting in the window system's queue: Qt's own compose commits from inside the
+    // filtering of the key that completes a character, before the keys in front of it have been
+    // delivered. Otherwise at once, so that whatever holds keys further on keeps it behind them:
+    // while a screen reader listens, Qt holds each key until the reader has seen it. IBus hands
+    // on its keys itself, in the order it answers them, and leaves none waiting in the queue.
+    qCDebug(spur) << "  on the keys' road:" << Qt::Key(taste) << text;
     QWindow *fenster = window()->windowHandle();
     if (!fenster || !isVisible()) {
         QKeyEvent sofort(QEvent::KeyPress, taste, Qt::NoModifier, text);
         keyPressEvent(&sofort);
-        return;
+    } else if (QWindowSystemInterfacePrivate::peekWindowSystemEvent(
+                   QWindowSystemInterfacePrivate::Key)) {
+        QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
+            fenster, QEvent::KeyPress, taste, Qt::NoModifier, text);
+    } else {
+        QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(
+            fenster, QEvent::KeyPress, taste, Qt::NoModifier, text);
     }
-    QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::AsynchronousDelivery>(
-        fenster, QEvent::KeyPress, taste, Qt::NoModifier, text);
 }
 
 void Eingabefeld::inputMethodEvent(QInputMethodEvent *event)
 {
+    qCDebug(spur) << "input method: pre-edit" << event->preeditString() << "commit"
+                  << event->commitString() << "replace" << event->replacementStart()
+                  << event->replacementLength();
     event->accept();
     // The composition is shown at the end, with the input method's underline and caret; a
     // selection it asks for is never made.

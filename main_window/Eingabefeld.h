@@ -75,6 +75,8 @@ private:
     void caretZeigen();
     void meldeFuerScreenreader(const QString &vorher);
     // Puts a key press at the end of the toolkit's queue of keys not yet delivered.
+    void totetaste(const Totetaste &tot, ulong zeit);
+    void tippe(const QString &text);
     void reiheEin(int taste, const QString &text);
     void einfuegen(const QString &text, bool tasteRunter);
 

@@ -58,8 +58,10 @@ QStringList vergleicheMitAnzeige(QWidget *fenster)
             if (!n.isEmpty())
                 fehler << wer + QStringLiteral(": reads \"%1\", shows nothing").arg(n);
         } else if (!w->objectName().isEmpty() && n.trimmed().isEmpty() &&
-                   zugang(w)->role() != QAccessible::Pane) {
-            // A pane only draws a frame around what it holds, and says nothing of its own.
+                   zugang(w)->role() != QAccessible::Pane &&
+                   zugang(w)->role() != QAccessible::Notification) {
+            // A pane only draws a frame around what it holds, and says nothing of its own; a
+            // notification speaks through the label it holds.
             fehler << wer + QStringLiteral(": no name");
         }
     }
@@ -79,7 +81,7 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override
     {
         if (o == m_ansage && e->type() == QEvent::Show)
-            texte << name(o);
+            texte << name(m_ansage->findChild<QLabel *>());
         return false;
     }
 

@@ -16,6 +16,7 @@
 #endif
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <cmath>
 
 namespace Sollwerte {
@@ -104,6 +105,27 @@ inline QString falschesZeichen(const QString &erwartet, const QString &getippt)
                           "Finger die Eingabetaste betätigen um dieses OK zu bestätigen.")
         .arg(erwartet, getippt);
 }
+
+// The start window's version line once it is shown, and its two buttons.
+inline const QString Versionszeile = QStringLiteral("10-Finger Fingalo 3");
+inline const QString Starten = QStringLiteral("&Starten");
+inline const QString Verlassen = QStringLiteral("&Verlassen");
+
+inline const QString Wiederholen = QStringLiteral("&Wiederholen");
+
+// Menu paths, from the menu bar to the item.
+inline QStringList lektionsmenue(int lektion)
+{
+    const int gruppe = (lektion - 1) / 10;
+    return {QStringLiteral("Lektionen"),
+            QStringLiteral("%1-%2").arg(gruppe * 10 + 1).arg(gruppe * 10 + 10),
+            QStringLiteral("%1 %2")
+                .arg(gruppe == 2 ? QStringLiteral("Lekt.") : QStringLiteral("Lek."))
+                .arg(lektion, 2, 10, QLatin1Char('0'))};
+}
+inline const QStringList BeendenMenue = {QStringLiteral("Programm"), QStringLiteral("Beenden")};
+inline const QStringList KurzanleitungMenue = {QStringLiteral("Hilfe"),
+                                               QStringLiteral("Kurzanleitung")};
 
 inline QString taste(const char *feld, int index)
 {
