@@ -16,7 +16,6 @@
 #endif
 #include <QRect>
 #include <QString>
-#include <QStringList>
 #include <cmath>
 
 namespace Sollwerte {
@@ -629,17 +628,14 @@ inline QStringList menuebaum()
             if (qstrcmp(w.name, name) == 0)
                 punkt(tiefe, QString::fromUtf16(w.beschriftung), QString::fromLatin1(name));
     };
-    punkt(0, u"Programm"_s, u"mnu_Programm"_s);
-    punkt(1, u"Beenden"_s, u"mnu_beenden"_s);
-    punkt(0, u"Lektionen"_s, u"mnu_Lektionen"_s);
+    punkt(0, BeendenMenue[0], u"mnu_Programm"_s);
+    punkt(1, BeendenMenue[1], u"mnu_beenden"_s);
+    punkt(0, lektionsmenue(1)[0], u"mnu_Lektionen"_s);
     const char *gruppen[] = {"mnu_1bis10", "mnu_11bis20", "mnu_21bis30"};
     for (int g = 0; g < 3; ++g) {
-        punkt(1, u"%1-%2"_s.arg(10 * g + 1).arg(10 * g + 10), QString::fromLatin1(gruppen[g]));
+        punkt(1, lektionsmenue(10 * g + 1)[1], QString::fromLatin1(gruppen[g]));
         for (int i = 0; i <= 9; ++i)
-            punkt(2,
-                  (g < 2 ? u"Lek. "_s : u"Lekt. "_s) +
-                      u"%1"_s.arg(10 * g + i + 1, 2, 10, QLatin1Char('0')),
-                  u"Lektion%1_%2"_s.arg(g + 1).arg(i));
+            punkt(2, lektionsmenue(10 * g + i + 1)[2], u"Lektion%1_%2"_s.arg(g + 1).arg(i));
     }
     punkt(0, u"Webseiten"_s, u"mnu_Webseiten"_s);
     punkt(1, u"Musik"_s, u"mnu_Musik"_s);
@@ -655,8 +651,8 @@ inline QStringList menuebaum()
     verweis(2, "mnu_Link6");
     verweis(2, "mnu_Fingalo");
     verweis(2, "mnu_Link7");
-    punkt(0, u"Hilfe"_s, u"mnu_Hilfe"_s);
-    punkt(1, u"Kurzanleitung"_s, u"mnu_Kurzanleitung"_s);
+    punkt(0, KurzanleitungMenue[0], u"mnu_Hilfe"_s);
+    punkt(1, KurzanleitungMenue[1], u"mnu_Kurzanleitung"_s);
     punkt(1, u"Finger im Bild"_s, u"mnu_FingerBild"_s);
     punkt(1, u"Update?"_s, u"mnu_update"_s);
     verweis(2, "mnu_Webseite");
@@ -675,7 +671,6 @@ inline constexpr quint32 Fensterfarbe = 0x00D5ECF2;
 inline constexpr quint32 Vordergrund = 0x00C0C0C0;
 inline constexpr QRect Titelbild(216, 80, 401, 287);
 inline const QString Version = QStringLiteral("Version"); // Label2 as designed
-inline const QString Titel = QStringLiteral("10-Finger Fingalo 3");
 
 struct Beschriftung
 {
@@ -701,13 +696,14 @@ struct Startknopf
 {
     const char *name;
     QRect platz;
-    const char16_t *text, *tooltip;
+    const QString &text;
+    const char16_t *tooltip;
 };
 inline constexpr quint32 Knopffarbe = 0x00FF8080;
 inline constexpr qreal Knopfpunkte = 14.25;
 inline const Startknopf Knoepfe[] = {
-    {"Command1", {240, 424, 161, 33}, u"&Starten", u"  PROGRAMMSTART  "},
-    {"Command2", {472, 424, 153, 33}, u"&Verlassen", u"  Programm nicht starten  "},
+    {"Command1", {240, 424, 161, 33}, Starten, u"  PROGRAMMSTART  "},
+    {"Command2", {472, 424, 153, 33}, Verlassen, u"  Programm nicht starten  "},
 };
 } // namespace Start
 
