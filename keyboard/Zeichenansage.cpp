@@ -239,8 +239,7 @@ QString buchstabiert(QStringView text)
 
 QString falschesZeichen(QStringView erwartet, QStringView getippt)
 {
-    return QStringLiteral("Richtig, %1. Getippt, %2.")
-        .arg(name(erwartet), kurzname(erstes(getippt)));
+    return QStringLiteral("Richtig %1, getippt %2.").arg(name(erwartet), kurzname(erstes(getippt)));
 }
 
 QString sprechbar(QStringView text)

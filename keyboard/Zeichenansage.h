@@ -51,7 +51,8 @@ QString naechstesZeichen(QStringView zeichen);
 // ("e mit Akut"): the next-character key tells how to type them.
 QString buchstabiert(QStringView text);
 
-// The expected character first, with its way if it has one; the typed one only by name.
+// The expected character first, with its way if it has one; the typed one only by name. One
+// sentence: at the default rate a full stop between them costs half a second of speech.
 QString falschesZeichen(QStringView erwartet, QStringView getippt);
 
 // The key's finger and, on a character key, what it types in each layer: "linker Mittelfinger,

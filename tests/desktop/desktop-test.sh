@@ -43,7 +43,9 @@ FINGALO_DESKTOP_RUN=$work xvfb-run -a -n "$display" -e "$out/xvfb.log" -s "$serv
     "$out" || status=$?
 # Everything started for this desktop carries FINGALO_DESKTOP_RUN; nothing may outlive the run.
 for _ in $(seq 20); do
-    stray=$(grep -lsz "FINGALO_DESKTOP_RUN=$work" /proc/[0-9]*/environ | cut -d/ -f3 | xargs)
+    # grep finds nothing once all are gone, which must not end the script.
+    stray=$({ grep -lsz "FINGALO_DESKTOP_RUN=$work" /proc/[0-9]*/environ || true; } | cut -d/ -f3 \
+        | xargs)
     [ -z "$stray" ] && break || sleep 0.1
 done
 if [ -n "$stray" ]; then

@@ -13,11 +13,15 @@ import time
 DESKTOPS = {"x11": ("xcb", "compose"), "ibus": ("xcb", "ibus"),
             "wayland": ("wayland", "compose"), "wayland-ibus": ("wayland", "ibus")}
 WAIT = 5.0  # seconds for a window or a reaction to come
+REPEAT_LAST_NOTIFICATION = "F12"  # a key Orca takes for itself
 ORCA_SETTINGS = {  # speech on but no synthesizer: Orca only logs what it would say
     "general": {"enableSpeech": True, "speechServerFactory": "", "speechFactoryModules": [],
                 "enableBraille": False, "enableSound": False, "enableKeyEcho": True},
     "profiles": {"default": {"profile": ["Default", "default"]}},
-    "pronunciations": {}, "keybindings": {}}
+    "pronunciations": {},
+    # The repeat of the last notification has no key by default (365: Orca's modifier mask).
+    "keybindings": {"repeatLastNotificationMessageHandler": [
+        [REPEAT_LAST_NOTIFICATION, "365", "0", "1"]]}}
 # Prints where the first pixel of a colour (hex RGB) shows in an X window.
 FIND_COLOUR = """import sys, gi
 gi.require_version("Gdk", "3.0")

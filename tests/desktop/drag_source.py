@@ -1,7 +1,7 @@
 #!/usr/bin/python3
-"""Another program's window offering TEXT to drag as an editor offers a selection, to copy or to
-move (a move when Shift is held, an editor's plain drag). Prints where to grab it, then the
-action the drop target chose, "copy", "move" or "none", once the drag has ended."""
+"""Another program's window offering TEXT to drag as an editor offers a selection: to copy or to
+move, only to move while Shift is held. Prints where to grab it, then the action the drop
+target chose, "copy", "move" or "none", once the drag has ended."""
 import sys
 
 import gi

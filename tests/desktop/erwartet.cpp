@@ -2,6 +2,7 @@
 // tests' one data place, the exercise lines from the program's own lesson table. Texts are
 // written as the learner reads them, with real line breaks.
 #include "Sollwerte.h"
+#include "keyboard/Zeichenansage.h"
 #include "lessons/Kurs.h"
 #include "lessons/Kursmasse.h"
 
@@ -31,10 +32,19 @@ int main(int argc, char **argv)
     if (argc != 2)
         return 2;
     QJsonArray lektionen, menues, fehlerzahlen, fortschritte;
+    // How the program names each character of the lessons in words; what the names are is
+    // tested beside the program, here only that a screen reader speaks them.
+    QJsonObject namen;
     for (int lektion = 1; lektion <= Kurs::AnzahlLektionen; ++lektion) {
         QStringList zeilen;
-        for (int zeile = 1; zeile <= Kurs::ZeilenJeLektion; ++zeile)
+        for (int zeile = 1; zeile <= Kurs::ZeilenJeLektion; ++zeile) {
             zeilen.append(Kurs::zeile(lektion, zeile));
+            for (const uint c : zeilen.last().toUcs4()) {
+                const QString zeichen =
+                    QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1);
+                namen.insert(zeichen, Zeichenansage::name(zeichen));
+            }
+        }
         lektionen.append(liste(zeilen));
         menues.append(liste(lektionsmenue(lektion)));
     }
@@ -66,6 +76,7 @@ int main(int argc, char **argv)
         {QStringLiteral("wiederholen"), Wiederholen},
         {QStringLiteral("fortschrittLektion1"), fortschritte},
         {QStringLiteral("lektionen"), lektionen},
+        {QStringLiteral("zeichennamen"), namen},
         {QStringLiteral("lektionsmenues"), menues},
         {QStringLiteral("beendenMenue"), liste(BeendenMenue)},
         {QStringLiteral("kurzanleitungMenue"), liste(KurzanleitungMenue)},

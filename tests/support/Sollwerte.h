@@ -575,7 +575,7 @@ struct Gesprochen
 // What a listener hears, in the forms that the accessibility requirements quote, with two
 // signs put into words: "´" is spoken as "Akut", since a speech synthesizer says nothing for
 // it, and a comma stands for the colon, which a screen reader at its default punctuation level
-// reads out as "Doppelpunkt".
+// reads out as "Doppelpunkt". The alert is one sentence: a full stop in it costs half a second.
 inline QList<Gesprochen> gesprochen()
 {
     using enum Sprechform;
@@ -592,7 +592,7 @@ inline QList<Gesprochen> gesprochen()
          u"F"_s,
          {},
          u"Nächstes Zeichen, großes F, linker Zeigefinger, mit rechter Umschalttaste"_s},
-        {FalschesZeichen, u" "_s, u"x"_s, u"Richtig, Leerzeichen. Getippt, x."_s},
+        {FalschesZeichen, u" "_s, u"x"_s, u"Richtig Leerzeichen, getippt x."_s},
     };
 }
 
