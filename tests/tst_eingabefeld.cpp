@@ -411,22 +411,13 @@ private Q_SLOTS:
         QCOMPARE(eigenschaft("zuruecksetzungen"), zurueckgesetzt + 1);
     }
 
-    // The box's text changes from the exercise only, at the end, and the screen reader hears
-    // what was inserted and removed there.
-    void zeigenMeldetDenScreenreader()
+    // The box's text changes from the exercise only, at the end, and hands nothing back on.
+    void zeigen()
     {
         feld->zeige(u"fdf "_s);
         QCOMPARE(feld->text(), u"fdf "_s);
         pruefeCaretAmEnde();
         QCOMPARE(abgeholt(), QStringList());
-        feld->zeige(QString());
-        QCOMPARE(feld->zeichenRechteck(0), QRect());
-        feld->zeige(u"fd"_s);
-        const QRect f = feld->zeichenRechteck(0);
-        const QRect d = feld->zeichenRechteck(1);
-        QVERIFY(f.isValid() && d.isValid());
-        QCOMPARE(d.left(), f.right() + 1);
-        QVERIFY(feld->rect().contains(f) && feld->rect().contains(d));
     }
 
 #if FINGALO_X11

@@ -2,6 +2,7 @@
 // pointer, glyph and icon is drawn from its vector source at the screen's pixel ratio.
 
 #include "Fensterprobe.h"
+#include "Sollwerte.h"
 #include "app/AStart.h"
 #include "main_window/tippen.h"
 
@@ -48,8 +49,7 @@ class TstHochaufloesung : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                                  QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), Sollwerte::Schriftart);
         verhaeltnis = qApp->devicePixelRatio();
         QVERIFY2(verhaeltnis > 1.0, "runs with QT_SCALE_FACTOR above 1");
     }
@@ -60,15 +60,20 @@ private Q_SLOTS:
         start.zeige();
         const QImage s = start.fenster().grab().toImage();
         QCOMPARE(s.devicePixelRatio(), verhaeltnis);
-        QCOMPARE(s.size(), QSize(qRound(635 * verhaeltnis), qRound(474 * verhaeltnis)));
+        const QSize startGross = Sollwerte::Startfenstergroesse;
+        QCOMPARE(s.size(), QSize(qRound(startGross.width() * verhaeltnis),
+                                 qRound(startGross.height() * verhaeltnis)));
 
         Hauptfensterprobe haupt;
         haupt.zeige();
         QWidget *client = haupt.client();
-        QCOMPARE(client->size(), QSize(869, 683));
-        QCOMPARE(haupt.platz(QStringLiteral("Buchstaben_0")), QRect(104, 344, 53, 53));
+        const QSize gross = Sollwerte::Hauptfenstergroesse;
+        QCOMPARE(client->size(), gross);
+        for (const Sollwerte::TastenPlatz &t : Sollwerte::tastatur())
+            QCOMPARE(haupt.platz(t.name), t.platz);
         const QImage h = client->grab().toImage();
-        QCOMPARE(h.size(), QSize(qRound(869 * verhaeltnis), qRound(683 * verhaeltnis)));
+        QCOMPARE(h.size(),
+                 QSize(qRound(gross.width() * verhaeltnis), qRound(gross.height() * verhaeltnis)));
     }
 
     // The pictures in the grab equal their vector sources rendered at full resolution, and hold
@@ -114,7 +119,7 @@ private Q_SLOTS:
         Hauptfensterprobe haupt;
         const QPixmap zeiger = haupt.client()->cursor().pixmap();
         QCOMPARE(zeiger.devicePixelRatio(), verhaeltnis);
-        QCOMPARE(zeiger.width(), qRound(32 * verhaeltnis));
+        QCOMPARE(zeiger.width(), qRound(Sollwerte::Zeigergroesse.width() * verhaeltnis));
 
         for (const char *name : {"Rücktaste", "TabTaste", "Command4", "ShiftTaste_1", "Command3"}) {
             auto *k = haupt.ctrl<QAbstractButton>(QString::fromUtf8(name));
@@ -123,8 +128,9 @@ private Q_SLOTS:
             QVERIFY(qAbs(glyphe.width() - erwartet.width()) <= 1 &&
                     qAbs(glyphe.height() - erwartet.height()) <= 1);
         }
-        const QPixmap symbol = haupt.fenster().windowIcon().pixmap(QSize(32, 32), verhaeltnis);
-        QCOMPARE(symbol.size(), QSize(32, 32) * verhaeltnis);
+        const QSize gross = Sollwerte::Fenstersymbol;
+        const QPixmap symbol = haupt.fenster().windowIcon().pixmap(gross, verhaeltnis);
+        QCOMPARE(symbol.size(), gross * verhaeltnis);
     }
 };
 

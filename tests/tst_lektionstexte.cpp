@@ -1,7 +1,7 @@
 // The lesson texts as the learner meets them: complete, typeable with the keys taught so far,
 // and with the lines that the course is built around at their places.
 
-#include "keyboard/Tastatur.h"
+#include "Sollwerte.h"
 #include "lessons/Kurs.h"
 
 #include <QRegularExpression>
@@ -17,26 +17,44 @@ QString ort(int lektion, int nr)
     return QStringLiteral("Lektion %1, Zeile %2").arg(lektion).arg(nr);
 }
 
+// A key's labels without and with Shift, by the character that names it in a key string.
+const QHash<QChar, std::pair<QChar, QChar>> &beschriftungen()
+{
+    static const QHash<QChar, std::pair<QChar, QChar>> nachCode = [] {
+        QHash<QString, std::pair<QChar, QChar>> nachName;
+        for (const Sollwerte::Beschriftungen &z : Sollwerte::Zeichenbeschriftungen) {
+            const QString ohne = QString::fromUtf16(z.ohne);
+            const QString mit = QString::fromUtf16(z.mit);
+            for (int i = 0; i < ohne.size(); ++i)
+                nachName.insert(Sollwerte::taste(z.feld, z.erster + i), {ohne[i], mit[i]});
+        }
+        QHash<QChar, std::pair<QChar, QChar>> ergebnis;
+        for (const Sollwerte::CodeTaste &t : Sollwerte::tastenCode())
+            if (nachName.contains(t.name))
+                ergebnis.insert(t.zeichen, nachName.value(t.name));
+        return ergebnis;
+    }();
+    return nachCode;
+}
+
 // The characters of every character key named by a key string, without and with Shift.
 QSet<QChar> tastenzeichen(QStringView tasten, bool mitUmschalt)
 {
     QSet<QChar> zeichen;
     for (QChar c : tasten) {
-        const std::optional<Taste> t = Tastatur::tasteFuer(c.unicode());
-        if (!t || !t->istZeichentaste())
+        if (!beschriftungen().contains(c))
             continue;
-        const Tastendaten &d = Tastatur::daten(*t);
-        for (QStringView beschriftung : {d.ohneUmschalt, d.mitUmschalt}) {
-            if (beschriftung == d.mitUmschalt && !mitUmschalt)
-                continue;
-            // Captions double the ampersand; the key types one.
-            const QString b =
-                beschriftung.toString().replace(QStringLiteral("&&"), QStringLiteral("&"));
-            if (b.size() == 1)
-                zeichen.insert(b[0]);
-        }
+        zeichen.insert(beschriftungen().value(c).first);
+        if (mitUmschalt)
+            zeichen.insert(beschriftungen().value(c).second);
     }
     return zeichen;
+}
+
+// The learnt-key string of lesson 1..30.
+QString lernTasten(int lektion)
+{
+    return Sollwerte::Katalog[lektion - 1].gelernt;
 }
 
 // Accented letters reachable through the dead keys from the learnt vowels.
@@ -120,7 +138,7 @@ private Q_SLOTS:
         for (int l = 1; l <= 19; ++l) {
             if (extras[l])
                 bisherigeExtras += QString::fromUtf16(extras[l]);
-            const QString tasten = Kurs::lernTasten(l);
+            const QString tasten = lernTasten(l);
             QSet<QChar> erlaubt = tastenzeichen(tasten, l >= 2);
             erlaubt += akzente(tastenzeichen(tasten, false), l);
             erlaubt.insert(u' ');
@@ -147,8 +165,8 @@ private Q_SLOTS:
     {
         QStringList fehler;
         for (int l = 3; l <= 19; ++l) {
-            const QString vorher = Kurs::lernTasten(l - 1);
-            const QString jetzt = Kurs::lernTasten(l);
+            const QString vorher = lernTasten(l - 1);
+            const QString jetzt = lernTasten(l);
             const QString neu = jetzt.mid(vorher.size());
             QString lektion;
             for (int z = 1; z <= 15; ++z)
@@ -209,87 +227,10 @@ private Q_SLOTS:
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler.join(u'\n')));
     }
 
-    // The lines the course is built around stand word for word at their places: lessons 1 and 2
-    // entirely, and in every later lesson the line that shows its manner, oddities included.
+    // The lines the course is built around stand word for word at their places.
     void festeZeilenAnIhremPlatz()
     {
-        struct Fest
-        {
-            int lektion;
-            int zeile;
-            const char *text;
-        };
-        static const Fest feste[] = {
-            {1, 1, "ffff ffff ffff ffff ffff ffff ffff ffff ffff"},
-            {1, 2, "jjjj jjjj jjjj jjjj jjjj jjjj jjjj jjjj jjjj"},
-            {1, 3, "dddd kkkk dddd kkkk dddd kkkk dddd kkkk dddd"},
-            {1, 4, "fdf jkj fdf jkj fdf jkj fdf jkj fdf jkj fdf"},
-            {1, 5, "dfd kjk dfd kjk dfd kjk dfd kjk dfd kjk dfd"},
-            {1, 6, "fds jkl fds jkl fds jkl fds jkl fds jkl fds"},
-            {1, 7, "fsf jlj fsf jlj fsf jlj fsf jlj fsf jlj fsf"},
-            {1, 8, "fdsa jklö fdsa jklö fdsa jklö fdsa jklö fdsa"},
-            {1, 9, "asdf ölkj asdf ölkj asdf ölkj asdf ölkj asdf"},
-            {1, 10, "fad fad las las fad fad las las fad fad las fad"},
-            {1, 11, "las las als als las las als als las las las"},
-            {1, 12, "all all das das all all das das all all dass dass"},
-            {1, 13, "lös all das lös all das lös all das lös all das"},
-            {1, 14, "das all das all lös all lös all das lös das all"},
-            {1, 15, "das all ölla allö sad las alla dalla öl das all"},
-            {2, 1, "Ffff Ffff Ffff Ffff Ffff Ffff Ffff Ffff"},
-            {2, 2, "Jjjj Jjjj Jjjj Jjjj Jjjj Jjjj Jjjj Jjjj"},
-            {2, 3, "Dddd Kkkk Dddd Kkkk Dddd Kkkk Dddd Kkkk"},
-            {2, 4, "Fdf Jkj Fdf Jkj Fdf Jkj Fdf Jkj Fdf Jkj"},
-            {2, 5, "Dfd Kjk Dfd Kjk Dfd Kjk Dfd Kjk Dfd Kjk"},
-            {2, 6, "Fds Jkl Fds Jkl Fds Jkl Fds Jkl Fds Jkl"},
-            {2, 7, "Fsf Jlj Fsf Jlj Fsf Jlj Fsf Jlj Fsf Jlj"},
-            {2, 8, "Fdsa Jklö Fdsa Jklö Fdsa Jklö Fdsa Jklö"},
-            {2, 9, "Asdf Ölkj Asdf Ölkj Asdf Ölkj Asdf Ölkj"},
-            {2, 10, "Fad Fad Las Las Fad Fad Las Las Fad Fad"},
-            {2, 11, "Las Las Als Als Las Las Als Als Las Las"},
-            {2, 12, "All all Das das All all Das das All all"},
-            {2, 13, "Lös all das Lös all das Lös all das Lös"},
-            {2, 14, "Das all Das all Lös all Lös all das Lös"},
-            {2, 15, "Das Öl Das Dallas Öl das Aas Ja das Öl"},
-            {3, 2, "dfg dfg kjh kjh kjh kjh dfg dfg kjh kjh"},
-            {4, 1, "fded fded aded aded jkik jkik jkik jkik"},
-            {5, 3, "dfrf dfrf dfrf afrf afrf afrf dfrf afrf"},
-            {5, 6, "faul flau klau klug klar darf klar frei"},
-            {6, 3, "asws asws dsws dsws asws asws dsws dsws"},
-            {7, 2, "kjuj kjuj kjzj kjzj ljuj ljuj ljzj ljzj"},
-            {7, 6, "Herz Geiz Reiz Satz Witz Arzt Zitat oft"},
-            {8, 4, "ömlmkmjm ömlmkmjm mj mk ml mö kjm klmöm"},
-            {8, 6, "vor vor vom vom mal mal mir mir mit mit"},
-            {9, 3, "kjmj kjnj kjmj kjnj kjmj kjnj kjmj kjnj"},
-            {10, 6, "Ecke Text flexibel exakt schlecht Sucht"},
-            {11, 5, "Qual Qual Qual Quiz Quiz Quiz Qual Quiz"},
-            {12, 2, "löäö löäö löäö köäö köäö köäö jöäö jöäö"},
-            {13, 4, "größer flößen flößten größere grüßten"},
-            {13, 10, "Wo war er? Warum geht das nicht? Wie?"},
-            {14, 1, "eé eé eé eé a1 a1 a1 eé dé fé gé lé té"},
-            {14, 2, "q1 q1 a1 a1 w2 w2 s2 s2 aq1 sw2 aq1 sw2"},
-            {15, 2, "s3s s§s s3s s§s s3s s§s s3s s§s s3s s§s"},
-            {16, 4, "1000, 2000, 3000, 4000, 9000 und 10.000"},
-            {17, 4, "j8j j(j j8j j(j j8j j(j j8j j(j j8j j(j"},
-            {17, 5, "1/2, 2/4, 5/6, 100%, 15% für den Staat."},
-            {18, 3, "19+4=23, 1+10=11, 1*1=1 und 2*2=2, 2*3=6"},
-            {18, 4, "15 cm², 35 mm, 24 cm², 4000 km², 18,4 cm²"},
-            {19, 1, "â ê û î ô â ê û î ô â ê û î ô â ê û î ô"},
-            {19, 4, "Das Xylophon > das Ei. 10 > 2 und 1 > 0."},
-            {20, 1, "Alle Tasten wurden gelernt. Fehlt nur noch Übung."},
-            {21, 2, "Bitte diese Zeichen: ê € è µ §. Danke."},
-            {22, 5, "Übung bedeutet, dass man täglich ein wenig schreibt."},
-            {23, 8, "und redlich immer bei ihrer Dienstherrschaft."},
-            {24, 9, "Känguru, kess, Tipp, Zähheit, Zierrat, Russland, Stress."},
-            {24, 15, "Man schreibt nun eher klein als groß."},
-            {25, 3, "ich möchte mich für deine nette Einladung herzlichst bedanken,"},
-            {26, 3, "warst nie zu Hause. Ich schicke dir mal eine kleine"},
-            {27, 2, "Sehr geehrte Damen und Herren,"},
-            {28, 10, "Voulez-vous danser, mademoiselle?"},
-            {29, 3, "I'm looking for a good hotel."},
-            {29, 15, "So, jetzt kommt nur noch eine Lektion. Die Letzte. ;)"},
-            {30, 2, "Nach einem kurzen Vokal kommt immer ss und nicht ß."},
-        };
-        for (const Fest &f : feste)
+        for (const Sollwerte::FesteZeile &f : Sollwerte::FesteZeilen)
             QVERIFY2(zeile(f.lektion, f.zeile) == QString::fromUtf8(f.text),
                      qPrintable(ort(f.lektion, f.zeile) + QStringLiteral(": \"") +
                                 zeile(f.lektion, f.zeile) + QStringLiteral("\"")));
@@ -327,11 +268,13 @@ private Q_SLOTS:
     // key of the finger that types it: the group's letter and the digit key share their finger.
     void umschaltzeichenVomRichtigenFinger()
     {
-        QHash<QChar, Finger> fingerDerZiffer;
-        for (const Tastendaten &t : Tastatur::Tabelle) {
-            if (t.taste.feld == Tastenfeld::Zahlentasten)
-                fingerDerZiffer.insert(t.mitUmschalt.back(), t.finger);
-        }
+        QHash<QChar, int> fingerDesCodes;
+        for (const Sollwerte::Fingerfuehrung &f : Sollwerte::fingerfuehrung())
+            for (QChar c : f.tasten)
+                fingerDesCodes.insert(c, f.finger);
+        QHash<QChar, int> fingerDerZiffer; // by what the digit key types with Shift
+        for (QChar ziffer : QStringLiteral("0123456789"))
+            fingerDerZiffer.insert(beschriftungen().value(ziffer).second, fingerDesCodes[ziffer]);
         static const QRegularExpression gruppe(QStringLiteral("(?<!\\S)(\\w)(\\W)\\1(?!\\S)"));
         QStringList fehler;
         int geprueft = 0;
@@ -341,11 +284,11 @@ private Q_SLOTS:
                 while (treffer.hasNext()) {
                     const auto m = treffer.next();
                     const QChar zeichen = m.captured(2).front();
-                    const auto t = Tastatur::tasteFuer(m.captured(1).front().unicode());
-                    if (!fingerDerZiffer.contains(zeichen) || !t)
+                    const QChar buchstabe = m.captured(1).front();
+                    if (!fingerDerZiffer.contains(zeichen) || !fingerDesCodes.contains(buchstabe))
                         continue;
                     ++geprueft;
-                    if (Tastatur::daten(*t).finger != fingerDerZiffer.value(zeichen))
+                    if (fingerDesCodes.value(buchstabe) != fingerDerZiffer.value(zeichen))
                         fehler << ort(l, z) + QStringLiteral(": ") + m.captured(0);
                 }
             }

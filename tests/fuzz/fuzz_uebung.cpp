@@ -6,6 +6,7 @@
 
 #include "Invarianten.h"
 #include "Mitschrift.h"
+#include "Sollwerte.h"
 #include "engine/Zeichenkette.h"
 
 #include <QCoreApplication>

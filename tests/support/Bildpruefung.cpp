@@ -1,9 +1,28 @@
 #include "Bildpruefung.h"
 
+#include "Sollwerte.h"
+
+#include <QApplication>
+#include <QPalette>
 #include <QSet>
 #include <cmath>
 
 namespace Bildpruefung {
+
+QColor farbe(quint32 wert)
+{
+    const QPalette system = QApplication::palette();
+    switch (wert) {
+    case Sollwerte::Knopftext:
+        return system.color(QPalette::ButtonText);
+    case Sollwerte::Knopfflaeche:
+        return system.color(QPalette::Button);
+    case Sollwerte::Fenstertext:
+        return system.color(QPalette::WindowText);
+    default:
+        return Sollwerte::bgr(wert);
+    }
+}
 
 qreal deckung(const QImage &bild, const QRect &bereich, const QColor &grund, const QColor &farbe)
 {

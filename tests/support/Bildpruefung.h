@@ -9,6 +9,9 @@
 
 namespace Bildpruefung {
 
+// A colour as the design writes it (0x00BBGGRR), system colours by their codes.
+QColor farbe(quint32 wert);
+
 // How fully `farbe` is drawn somewhere in `bereich` over the background `grund`: 1 when a pixel
 // of exactly that colour is there, about 0.5 for a pixel half covered by an antialiased stroke,
 // 0 when nothing in that colour is drawn. Pixels of other colours do not count.

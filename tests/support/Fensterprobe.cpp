@@ -1,11 +1,17 @@
 #include "Fensterprobe.h"
 
+#include "Tippen.h"
 #include "app/AStart.h"
 #include "app/Programm.h"
+#include "lessons/Kurs.h"
 #include "main_window/Eingabefeld.h"
 #include "main_window/tippen.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -73,6 +79,29 @@ QRect Hauptfensterprobe::platz(const QString &name) const
     return QRect(w->mapTo(client(), QPoint(0, 0)), w->size());
 }
 
+QString Hauptfensterprobe::text(const QString &name) const
+{
+    QWidget *w = ctrl(name);
+    if (auto *l = qobject_cast<QLabel *>(w))
+        return l->text();
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
+        return b->text();
+    if (auto *e = qobject_cast<Eingabefeld *>(w))
+        return e->text();
+    qFatal("control %s shows no text", qPrintable(name));
+}
+
+void Hauptfensterprobe::tippe(const QString &text) const
+{
+    Tippen::text(feld(), text);
+}
+
+void Hauptfensterprobe::tippeZeilen(int lektion, int von, int bis) const
+{
+    for (int z = von; z <= bis; ++z)
+        tippe(Kurs::zeile(lektion, z));
+}
+
 QAction *Hauptfensterprobe::menuepunkt(const QString &name) const
 {
     auto *a = m_fenster->findChild<QAction *>(name);
@@ -96,6 +125,35 @@ QStringList Hauptfensterprobe::meldungen()
         texte << m.text;
     umgebung.meldungen.eintraege.clear();
     return texte;
+}
+
+QString ohneZugriffstaste(const QString &beschriftung)
+{
+    QString text;
+    for (qsizetype i = 0; i < beschriftung.size(); ++i) {
+        if (beschriftung[i] == u'&' && i + 1 < beschriftung.size())
+            ++i;
+        text += beschriftung[i];
+    }
+    return text;
+}
+
+void mitModalemFenster(const std::function<void()> &bedienen,
+                       const std::function<void(QWidget *)> &pruefen)
+{
+    // The modal window's own event loop runs the search; a single shot could fire before the
+    // window exists.
+    QTimer sucher;
+    bool gesehen = false;
+    QObject::connect(&sucher, &QTimer::timeout, [&] {
+        if (QWidget *w = QApplication::activeModalWidget(); w && !gesehen) {
+            gesehen = true;
+            pruefen(w);
+        }
+    });
+    sucher.start(10);
+    bedienen();
+    QVERIFY(gesehen);
 }
 
 Startfensterprobe::Startfensterprobe()

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class AStart;
@@ -44,6 +45,13 @@ public:
     QWidget *client() const;
     // Where control `name` stands in the client area.
     QRect platz(const QString &name) const;
+    // What a label, a button or the input box shows.
+    QString text(const QString &name) const;
+
+    // Types into FELD as a German keyboard delivers it.
+    void tippe(const QString &text) const;
+    // Lines `von` to `bis` of lesson `lektion`, each as it stands.
+    void tippeZeilen(int lektion, int von, int bis) const;
 
     // The menu item with this object name ("Lektion1_0", "mnu_beenden" …).
     QAction *menuepunkt(const QString &name) const;
@@ -57,6 +65,13 @@ public:
 private:
     std::unique_ptr<tippen> m_fenster;
 };
+
+// A caption as the learner reads it: "&" marks the access key, "&&" shows one "&".
+QString ohneZugriffstaste(const QString &beschriftung);
+
+// Runs `bedienen`, which opens a modal window, and hands that window to `pruefen` once it is up.
+void mitModalemFenster(const std::function<void()> &bedienen,
+                       const std::function<void(QWidget *)> &pruefen);
 
 class Startfensterprobe
 {

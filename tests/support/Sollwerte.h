@@ -8,12 +8,14 @@
 // these values too, exported by tests/desktop.
 
 #include <QList>
+#include <QPoint>
+#include <QSize>
+#include <QStringList>
 #if __has_include(<QColor>)
 #include <QColor>
 #endif
 #include <QRect>
 #include <QString>
-#include <QStringList>
 #include <cmath>
 
 namespace Sollwerte {
@@ -23,6 +25,15 @@ using namespace Qt::StringLiterals;
 // The caption of every message box that has no caption of its own.
 inline const QString Anwendungstitel = QStringLiteral("10-Finger Fingalo");
 
+// The face Arial and MS Sans Serif come out in on this machine.
+inline const QString Schriftart = QStringLiteral("Liberation Sans");
+
+// The client areas of the two windows, and the custom pointers.
+inline constexpr QSize Hauptfenstergroesse(869, 683);
+inline constexpr QSize Startfenstergroesse(635, 474);
+inline constexpr QSize Zeigergroesse(32, 32);
+inline constexpr QSize Fenstersymbol(32, 32); // the main window's icon
+
 // The input box warns at every key from this length on.
 inline constexpr int Warnlaenge = 72;
 inline const QString ZuLang = QStringLiteral("TEXT ZU LANG");
@@ -31,6 +42,9 @@ inline const QString ZuLang = QStringLiteral("TEXT ZU LANG");
 inline const QString FeldAmAnfang = QStringLiteral(" Lektion auswählen");
 inline const QString Auswahlaufforderung =
     QString(40, QLatin1Char(' ')) + QStringLiteral("- Lektion auswählen -");
+
+// The exercise line as designed, before the load handler replaces it.
+inline const QString TextFeldEntwurf = QStringLiteral(" Kleiner 10-Finger Fingalo / Ausgabefeld");
 
 // The exercise line the load handler shows before any lesson.
 inline const QString Anleitung = QStringLiteral(
@@ -124,7 +138,29 @@ inline constexpr quint32 Knopfflaeche = 0x8000000F;
 inline constexpr quint32 Fenstertext = 0x80000008;
 inline constexpr quint32 Fensterfarbe = 0x00E0E0E0;
 inline constexpr quint32 Tastenfarbe = 0x00D5ECF2;
+inline constexpr quint32 Marineblau = 0x00800000; // the start window's rules, a clicked `Text`
 inline constexpr Qt::CursorShape Zeigehand = Qt::BitmapCursor;
+
+// The finger markers over the hands: 17 px circles in light aqua with a silver outline, lit red
+// for the finger and yellow for the other hand's thumb.
+inline constexpr int Markergroesse = 17;
+inline constexpr quint32 Markerfarbe = 0x00FFFF80;
+inline constexpr quint32 Markerrand = 0x00C0C0C0;
+inline constexpr quint32 MarkerRot = 0x000000FF;
+inline constexpr quint32 MarkerGelb = 0x0000FFFF;
+inline const QPoint Marker[] = {{360, 152}, {368, 128}, {384, 112}, {408, 112}, {440, 144},
+                                {464, 144}, {496, 112}, {520, 112}, {532, 128}, {544, 152}};
+
+// The hands picture, shown unscaled, and the panel behind the keys with its 2 px outline.
+inline constexpr QRect Haende(360, 112, 202, 133);
+inline constexpr QRect Tastenflaeche(24, 280, 833, 297);
+
+// The keys' font sizes: character keys and function keys, each unmarked and marked.
+inline constexpr qreal Zeichenpunkte = 12, ZeichenpunkteMarkiert = 18;
+inline constexpr qreal Funktionspunkte = 8, FunktionspunkteMarkiert = 10;
+inline const QString EingabetasteTooltip = QStringLiteral(" Die Eingabetaste: Enter ");
+// Picture keys show their picture 6 to 16 px high and 19 to 54 px wide.
+inline constexpr QSize KleinstesTastenbild(19, 6), GroesstesTastenbild(54, 16);
 
 // The main window's controls above the keyboard and the lesson text below it.
 struct Steuerelement
@@ -348,6 +384,87 @@ inline const Lektion Katalog[] = {
 };
 // clang-format on
 
+// The lines the course is built around, word for word at their places: lessons 1 and 2 entirely,
+// and in every later lesson the line that shows its manner, oddities included.
+struct FesteZeile
+{
+    int lektion;
+    int zeile;
+    const char *text;
+};
+// clang-format off
+inline const FesteZeile FesteZeilen[] = {
+    {1, 1, "ffff ffff ffff ffff ffff ffff ffff ffff ffff"},
+    {1, 2, "jjjj jjjj jjjj jjjj jjjj jjjj jjjj jjjj jjjj"},
+    {1, 3, "dddd kkkk dddd kkkk dddd kkkk dddd kkkk dddd"},
+    {1, 4, "fdf jkj fdf jkj fdf jkj fdf jkj fdf jkj fdf"},
+    {1, 5, "dfd kjk dfd kjk dfd kjk dfd kjk dfd kjk dfd"},
+    {1, 6, "fds jkl fds jkl fds jkl fds jkl fds jkl fds"},
+    {1, 7, "fsf jlj fsf jlj fsf jlj fsf jlj fsf jlj fsf"},
+    {1, 8, "fdsa jklö fdsa jklö fdsa jklö fdsa jklö fdsa"},
+    {1, 9, "asdf ölkj asdf ölkj asdf ölkj asdf ölkj asdf"},
+    {1, 10, "fad fad las las fad fad las las fad fad las fad"},
+    {1, 11, "las las als als las las als als las las las"},
+    {1, 12, "all all das das all all das das all all dass dass"},
+    {1, 13, "lös all das lös all das lös all das lös all das"},
+    {1, 14, "das all das all lös all lös all das lös das all"},
+    {1, 15, "das all ölla allö sad las alla dalla öl das all"},
+    {2, 1, "Ffff Ffff Ffff Ffff Ffff Ffff Ffff Ffff"},
+    {2, 2, "Jjjj Jjjj Jjjj Jjjj Jjjj Jjjj Jjjj Jjjj"},
+    {2, 3, "Dddd Kkkk Dddd Kkkk Dddd Kkkk Dddd Kkkk"},
+    {2, 4, "Fdf Jkj Fdf Jkj Fdf Jkj Fdf Jkj Fdf Jkj"},
+    {2, 5, "Dfd Kjk Dfd Kjk Dfd Kjk Dfd Kjk Dfd Kjk"},
+    {2, 6, "Fds Jkl Fds Jkl Fds Jkl Fds Jkl Fds Jkl"},
+    {2, 7, "Fsf Jlj Fsf Jlj Fsf Jlj Fsf Jlj Fsf Jlj"},
+    {2, 8, "Fdsa Jklö Fdsa Jklö Fdsa Jklö Fdsa Jklö"},
+    {2, 9, "Asdf Ölkj Asdf Ölkj Asdf Ölkj Asdf Ölkj"},
+    {2, 10, "Fad Fad Las Las Fad Fad Las Las Fad Fad"},
+    {2, 11, "Las Las Als Als Las Las Als Als Las Las"},
+    {2, 12, "All all Das das All all Das das All all"},
+    {2, 13, "Lös all das Lös all das Lös all das Lös"},
+    {2, 14, "Das all Das all Lös all Lös all das Lös"},
+    {2, 15, "Das Öl Das Dallas Öl das Aas Ja das Öl"},
+    {3, 2, "dfg dfg kjh kjh kjh kjh dfg dfg kjh kjh"},
+    {4, 1, "fded fded aded aded jkik jkik jkik jkik"},
+    {5, 3, "dfrf dfrf dfrf afrf afrf afrf dfrf afrf"},
+    {5, 6, "faul flau klau klug klar darf klar frei"},
+    {6, 3, "asws asws dsws dsws asws asws dsws dsws"},
+    {7, 2, "kjuj kjuj kjzj kjzj ljuj ljuj ljzj ljzj"},
+    {7, 6, "Herz Geiz Reiz Satz Witz Arzt Zitat oft"},
+    {8, 4, "ömlmkmjm ömlmkmjm mj mk ml mö kjm klmöm"},
+    {8, 6, "vor vor vom vom mal mal mir mir mit mit"},
+    {9, 3, "kjmj kjnj kjmj kjnj kjmj kjnj kjmj kjnj"},
+    {10, 6, "Ecke Text flexibel exakt schlecht Sucht"},
+    {11, 5, "Qual Qual Qual Quiz Quiz Quiz Qual Quiz"},
+    {12, 2, "löäö löäö löäö köäö köäö köäö jöäö jöäö"},
+    {13, 4, "größer flößen flößten größere grüßten"},
+    {13, 10, "Wo war er? Warum geht das nicht? Wie?"},
+    {14, 1, "eé eé eé eé a1 a1 a1 eé dé fé gé lé té"},
+    {14, 2, "q1 q1 a1 a1 w2 w2 s2 s2 aq1 sw2 aq1 sw2"},
+    {15, 2, "s3s s§s s3s s§s s3s s§s s3s s§s s3s s§s"},
+    {16, 4, "1000, 2000, 3000, 4000, 9000 und 10.000"},
+    {17, 4, "j8j j(j j8j j(j j8j j(j j8j j(j j8j j(j"},
+    {17, 5, "1/2, 2/4, 5/6, 100%, 15% für den Staat."},
+    {18, 3, "19+4=23, 1+10=11, 1*1=1 und 2*2=2, 2*3=6"},
+    {18, 4, "15 cm², 35 mm, 24 cm², 4000 km², 18,4 cm²"},
+    {19, 1, "â ê û î ô â ê û î ô â ê û î ô â ê û î ô"},
+    {19, 4, "Das Xylophon > das Ei. 10 > 2 und 1 > 0."},
+    {20, 1, "Alle Tasten wurden gelernt. Fehlt nur noch Übung."},
+    {21, 2, "Bitte diese Zeichen: ê € è µ §. Danke."},
+    {22, 5, "Übung bedeutet, dass man täglich ein wenig schreibt."},
+    {23, 8, "und redlich immer bei ihrer Dienstherrschaft."},
+    {24, 9, "Känguru, kess, Tipp, Zähheit, Zierrat, Russland, Stress."},
+    {24, 15, "Man schreibt nun eher klein als groß."},
+    {25, 3, "ich möchte mich für deine nette Einladung herzlichst bedanken,"},
+    {26, 3, "warst nie zu Hause. Ich schicke dir mal eine kleine"},
+    {27, 2, "Sehr geehrte Damen und Herren,"},
+    {28, 10, "Voulez-vous danser, mademoiselle?"},
+    {29, 3, "I'm looking for a good hotel."},
+    {29, 15, "So, jetzt kommt nur noch eine Lektion. Die Letzte. ;)"},
+    {30, 2, "Nach einem kurzen Vokal kommt immer ss und nicht ß."},
+};
+// clang-format on
+
 // The two label sets of the 48 character keys: without and with Shift.
 struct Beschriftungen
 {
@@ -478,5 +595,116 @@ inline QList<Gesprochen> gesprochen()
         {FalschesZeichen, u" "_s, u"x"_s, u"Richtig Leerzeichen, getippt x."_s},
     };
 }
+
+// Every control that takes the focus, in the order Tab walks them from FELD.
+inline QStringList fokusfolge()
+{
+    QStringList folge{u"FELD"_s, u"FehlerTaste"_s, u"EndE"_s};
+    for (int i = 0; i <= 28; ++i)
+        folge << taste("Buchstaben", i);
+    for (int i : {1, 2, 3, 4, 5, 6, 7, 8, 9, 0})
+        folge << taste("Zahlentasten", i);
+    for (int i : {8, 0, 1, 2, 3, 4, 5, 6, 7})
+        folge << taste("Zeichentaste", i);
+    folge << u"Alttaste"_s << u"Strgtaste_0"_s << u"Strgtaste_1"_s << u"ShiftTaste_0"_s
+          << u"ShiftTaste_1"_s << u"Rücktaste"_s << u"LockTaste"_s << u"LeerTaste_2"_s
+          << u"AltGrTaste"_s << u"TabTaste"_s;
+    for (int i : {0, 1, 2, 3, 7, 4, 5, 6})
+        folge << taste("Finger", i);
+    return folge << u"ZeigeTasten_0"_s << u"ZeigeTasten_1"_s << u"Command1"_s << u"Command2"_s
+                 << u"Command3"_s << u"Command4"_s << u"Wiederholen"_s;
+}
+
+// The menu bar as it shows, one line per visible item: two blanks of indent per level, the
+// caption, the item's name in brackets.
+inline QStringList menuebaum()
+{
+    QStringList baum;
+    auto punkt = [&baum](int tiefe, const QString &titel, const QString &name) {
+        baum << QString(2 * tiefe, u' ') + titel + u" ("_s + name + u')';
+    };
+    auto verweis = [&punkt](int tiefe, const char *name) {
+        for (const Weblink &w : Weblinks)
+            if (qstrcmp(w.name, name) == 0)
+                punkt(tiefe, QString::fromUtf16(w.beschriftung), QString::fromLatin1(name));
+    };
+    punkt(0, BeendenMenue[0], u"mnu_Programm"_s);
+    punkt(1, BeendenMenue[1], u"mnu_beenden"_s);
+    punkt(0, lektionsmenue(1)[0], u"mnu_Lektionen"_s);
+    const char *gruppen[] = {"mnu_1bis10", "mnu_11bis20", "mnu_21bis30"};
+    for (int g = 0; g < 3; ++g) {
+        punkt(1, lektionsmenue(10 * g + 1)[1], QString::fromLatin1(gruppen[g]));
+        for (int i = 0; i <= 9; ++i)
+            punkt(2, lektionsmenue(10 * g + i + 1)[2], u"Lektion%1_%2"_s.arg(g + 1).arg(i));
+    }
+    punkt(0, u"Webseiten"_s, u"mnu_Webseiten"_s);
+    punkt(1, u"Musik"_s, u"mnu_Musik"_s);
+    verweis(2, "mnu_Link1");
+    verweis(2, "mnu_Link2");
+    punkt(1, u"Kunst"_s, u"mnu_kunst"_s);
+    verweis(2, "mnu_WendrikWeb");
+    verweis(2, "mnu_Link3");
+    punkt(1, u"Spiele"_s, u"mnu_Spiele"_s);
+    verweis(2, "mnu_Link4");
+    verweis(2, "mnu_Link5");
+    punkt(1, u"kostenlose Software"_s, u"mnu_Software"_s);
+    verweis(2, "mnu_Link6");
+    verweis(2, "mnu_Fingalo");
+    verweis(2, "mnu_Link7");
+    punkt(0, KurzanleitungMenue[0], u"mnu_Hilfe"_s);
+    punkt(1, KurzanleitungMenue[1], u"mnu_Kurzanleitung"_s);
+    punkt(1, u"Finger im Bild"_s, u"mnu_FingerBild"_s);
+    punkt(1, u"Update?"_s, u"mnu_update"_s);
+    verweis(2, "mnu_Webseite");
+    return baum;
+}
+
+// The submenu kept in "Lektionen" but hidden and disabled, and its items, as `menuebaum` writes
+// them.
+inline const QStringList Uebungstexte = {u"Übungstexte (mnu_ÜbungsT)"_s, u"  Text 1 (Lektion4_1)"_s,
+                                         u"  Text 2 (Lektion4_2)"_s, u"  Text 3 (Lektion4_3)"_s};
+
+// The start window: its colours, its labels (all bold, centred, on the window's colour), its
+// rules and its two buttons.
+namespace Start {
+inline constexpr quint32 Fensterfarbe = 0x00D5ECF2;
+inline constexpr quint32 Vordergrund = 0x00C0C0C0;
+inline constexpr QRect Titelbild(216, 80, 401, 287);
+inline const QString Version = QStringLiteral("Version"); // Label2 as designed
+
+struct Beschriftung
+{
+    const char *name;
+    QRect platz;
+    int textVon, textBis; // rows where no other control stands, so only this text is drawn
+    quint32 schrift;
+    qreal punkte;
+};
+// clang-format off
+inline const Beschriftung Beschriftungen[] = {
+    {"Label4", {56, 24, 537, 73}, 24, 79, 0x000000FF, 12},
+    {"Label1", {8, 80, 201, 145}, 80, 207, Knopftext, 8.25},
+    {"Label5", {8, 208, 201, 177}, 225, 375, Knopftext, 8.25},
+    {"Label6", {0, 376, 633, 25}, 376, 391, 0x003E6280, 9.75},
+    {"Label2", {0, 392, 633, 25}, 392, 415, 0x00FF0000, 14.25},
+};
+// clang-format on
+
+inline const QRect Regeln[] = {{1, 2, 633, 4}, {0, 464, 633, 4}, {-8, 416, 641, 4}};
+
+struct Startknopf
+{
+    const char *name;
+    QRect platz;
+    const QString &text;
+    const char16_t *tooltip;
+};
+inline constexpr quint32 Knopffarbe = 0x00FF8080;
+inline constexpr qreal Knopfpunkte = 14.25;
+inline const Startknopf Knoepfe[] = {
+    {"Command1", {240, 424, 161, 33}, Starten, u"  PROGRAMMSTART  "},
+    {"Command2", {472, 424, 153, 33}, Verlassen, u"  Programm nicht starten  "},
+};
+} // namespace Start
 
 } // namespace Sollwerte
