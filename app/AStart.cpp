@@ -1,5 +1,6 @@
 #include "app/AStart.h"
 
+#include "app/Stillschweigen.h"
 #include "main_window/tippen.h"
 #include "util/Anwendung.h"
 #include "util/Bauteile.h"
@@ -171,6 +172,7 @@ bool AStart::event(QEvent *ereignis)
 
 void AStart::hauptfensterVorbereiten()
 {
+    const Stillschweigen stumm;
     if (!m_hauptfenster)
         m_hauptfenster = std::make_unique<tippen>(m_umgebung);
     m_hauptfenster->vorbereiten();

@@ -683,10 +683,14 @@ class Session:
         self.orca.wait_until_quiet()
         mark = self.orca.mark()
         self.d.keys("KP_Subtract")
+        def reached():
+            # The line itself, not the announcement that quotes it.
+            return any(said.strip().startswith(line) for said in self.orca.spoken(mark))
+
         found = False
         for _ in range(12):
             self.d.keys(FLAT_REVIEW_LINE_UP)
-            if self.orca.said(mark, line, 1):
+            if wait_for(reached, 1):
                 found = True
                 break
         self.d.keys("KP_Subtract")
