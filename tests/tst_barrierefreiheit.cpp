@@ -219,6 +219,9 @@ private Q_SLOTS:
                          neu.indexOf(Kurs::zeile(1, z)) < neu.lastIndexOf(fortschritt),
                      qPrintable(neu));
         }
+        // After the line, the box says where the lesson stands: line 15.
+        const QString stand = beschreibung(p.feld()).section(Kurs::zeile(1, 15), 1);
+        QVERIFY2(stand.contains(u"15"), qPrintable(stand));
         p.tippe(u"x"_s);
         p.tippe(Kurs::zeile(1, 15));
         const QString ende = aufnahme.texte.last();

@@ -300,6 +300,11 @@ private Q_SLOTS:
         QVERIFY(knopf("FehlerTaste")->hasFocus());
         QTest::keyClick(fenster(), Qt::Key_Return);
         QTRY_COMPARE(text("FehlerTaste"), Sollwerte::FehlerZurueckgesetzt);
+        // A command stays with the control that has the focus.
+        QGuiApplication::clipboard()->setText(u"ff"_s);
+        QTest::keyClick(fenster(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(knopf("FehlerTaste")->hasFocus());
+        pruefeGetippt(u"ff"_s);
     }
 
     // Letters with Alt are access keys, never typing: Alt+W steps back through "&Wiederholen",
