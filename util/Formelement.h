@@ -15,7 +15,6 @@ public:
 
     QColor fuellfarbe() const { return m_fuellung; }
     void setzeFuellfarbe(const QColor &farbe);
-    Art art() const { return m_art; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -13,7 +13,6 @@ public:
     explicit SvgBild(const QString &quelle, QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
-    bool istGueltig() const { return m_renderer.isValid(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
