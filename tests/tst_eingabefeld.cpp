@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyleHints>
 #include <QTextCharFormat>
 #include <QWindow>
 #include <QtTest>
@@ -247,6 +248,10 @@ private Q_SLOTS:
     // the input method took.
     void vorschau()
     {
+        const int blinken = QGuiApplication::styleHints()->cursorFlashTime();
+        QGuiApplication::styleHints()->setCursorFlashTime(0); // the caret shows steadily
+        feld->clearFocus();
+        feld->setFocus();
         const QImage vorher = feld->grab().toImage();
         QTextCharFormat unterstrichen;
         unterstrichen.setFontUnderline(true);
@@ -264,6 +269,9 @@ private Q_SLOTS:
         sende(weg);
         QCOMPARE(feld->vorschau(), QString());
         QCOMPARE(abgeholt(), QStringList());
+        // Gone, it leaves the box as it was, the caret drawn again.
+        QCOMPARE(feld->grab().toImage(), vorher);
+        QGuiApplication::styleHints()->setCursorFlashTime(blinken);
     }
 
     // An input method may rewrite text before the caret as it commits. Up to the caret, which
