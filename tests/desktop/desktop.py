@@ -112,15 +112,28 @@ class Desktop:
         os.makedirs(settings)
         with open(os.path.join(settings, "user-settings.conf"), "w") as file:
             json.dump(ORCA_SETTINGS, file)
-        self.start("orca-stdout", sys.executable,
-                   os.path.join(os.path.dirname(__file__), "orca_launcher.py"),
-                   "--debug", "--debug-file", self.orca_log, "-u", settings)
 
-        def orca_started():
+        def orca_log():
+            if not os.path.exists(self.orca_log):
+                return ""
             with open(self.orca_log, errors="replace") as log:
-                return "ORCA: Startup complete" in log.read()
+                return log.read()
 
-        self.ready("Orca", lambda: os.path.exists(self.orca_log) and orca_started(), 20)
+        # Now and then Orca shuts down again right after its start, on its own; it is started
+        # once more then, as a learner would start it again.
+        for attempt in range(3):
+            if os.path.exists(self.orca_log):
+                os.remove(self.orca_log)
+            orca = self.start("orca-stdout", sys.executable,
+                              os.path.join(os.path.dirname(__file__), "orca_launcher.py"),
+                              "--debug", "--debug-file", self.orca_log, "-u", settings)
+            self.ready("Orca", lambda: "ORCA: Startup complete" in orca_log(), 20)
+            time.sleep(1)
+            if orca.poll() is None and "ORCA: Shutting down" not in orca_log():
+                return
+            print(f"note: Orca ended right after its start (attempt {attempt + 1})", flush=True)
+            stop(orca)
+        raise Aborted("Orca does not stay running")
 
     def end(self):
         for process in reversed(self.processes):
